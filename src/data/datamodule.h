@@ -1,0 +1,84 @@
+// The data module: the program's connections, its named queries and the query routines that
+// every window and routine uses.
+#pragma once
+
+#include "data/database.h"
+#include "data/namedquery.h"
+
+#include <QObject>
+#include <functional>
+
+class TF_DataModule : public QObject {
+    Q_OBJECT
+public:
+    explicit TF_DataModule(QObject* parent = nullptr);
+    ~TF_DataModule() override;
+
+    // Connects to "jxc.mdb"; a failure goes to the standard error box and leaves the main
+    // connection closed.
+    void DataModuleCreate();
+
+    Database ADOConn;  // the main database
+
+    // The Excel connection: the workbook being imported (read by the workbook reader).
+    QString excelPath;
+
+    // Every named query, by name.
+    NamedQuery* query(const QString& name) const;
+    const QList<NamedQuery*>& queries() const { return m_queries; }
+    // Closes every named query (before the connection closes or the database is replaced).
+    void closeAll();
+
+#define JXC_QUERY(name, sql) NamedQuery* name = nullptr;
+#define JXC_EXCEL_QUERY(name, sql) NamedQuery* name = nullptr;
+#include "data/namedqueries.def"
+#undef JXC_QUERY
+#undef JXC_EXCEL_QUERY
+
+private:
+    QList<NamedQuery*> m_queries;
+    QHash<QString, NamedQuery*> m_byName;
+};
+
+// The one data module of the program, created at start-up (tests create their own).
+extern TF_DataModule* DataModule;
+// The main database of the data module.
+Database& mainDb();
+
+// The file name of the open database inside the data folder ("jxc.mdb").
+extern QString dbFileName;
+
+// Folder of the program's data ("<program folder>/data"); tests and tools may point it elsewhere.
+QString dataDir();
+void setDataDir(const QString& dir);
+
+// ---- Query routines ----------------------------------------------------------------------
+// Every routine throws DbError when its statement fails, except dropTable.
+
+void setQuerySql(NamedQuery* query, const QString& sql);
+void openQuery(NamedQuery* query, const QString& sql);
+QString selectValue(const QString& sql, const SqlParams& params = {});
+void execSql(const QString& sql, const SqlParams& params = {});
+ResultSet openSelect(const QString& sql, const SqlParams& params = {});
+// Removes a table; a table that does not exist is passed over silently.
+void dropTable(const QString& table);
+// Closes the main connection and opens `dataDir()/fileName` (never creating it).
+void connectDb(const QString& fileName);
+// Points the Excel connection at a workbook; nothing is read until a query on it opens.
+void setExcelConn(const QString& path);
+void closeExcelConn(const QString& ignored = QString());
+// Appends one row to a table and returns its id.
+qint64 appendRow(const QString& table, const SqlParams& fields);
+
+// ---- Hooks the layers above install -------------------------------------------------------
+
+// Shows a database error to the user (the standard error box). Without a hook: qCritical.
+using ErrorReporter = std::function<void(const QString& message)>;
+void setErrorReporter(ErrorReporter reporter);
+void reportDbError(const QString& message);
+
+// Reads one sheet of a workbook ("select * from [<sheet>$]") into a result set.
+// Installed by the workbook layer; throws DbError with the reader's message on failure.
+using WorkbookReader = std::function<ResultSet(const QString& path, const QString& sheet)>;
+void setWorkbookReader(WorkbookReader reader);
+ResultSet readWorkbookQuery(const QString& path, const QString& sql);
