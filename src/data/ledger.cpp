@@ -75,7 +75,7 @@ void getGhsZw(const QString& ghsSn)
         "(select ifnull(sum(j_yfje),0) as jyfje,ifnull(sum(j_sfje),0) as jsfje from jxc_jhd where ghs_sn=:sn) b,"
         "(select ifnull(sum(th_yfje),0) as tyfje,ifnull(sum(th_sfje),0) as tsfje from jxc_thd where ghs_sn=:sn) c,"
         "(select ifnull(sum(gf_fkje),0) as gsfje from jxc_ghsfk where gf_je<>0 and ghs_sn=:sn) d,"
-        "(select -1*ghs_lwje as wfje from jxc_ghsxx where ghs_sn=:sn limit 1) e"),
+        "(select -1*ifnull(ghs_lwje,0) as wfje from jxc_ghsxx where ghs_sn=:sn limit 1) e"),
         ghsSn);
 }
 
@@ -86,7 +86,7 @@ void getKhZw(const QString& khSn)
         "(select ifnull(sum(ls_yfje),0) as lyfje,ifnull(sum(ls_sfje),0) as lsfje from jxc_lsxsd where kh_sn=:sn) b,"
         "(select ifnull(sum(th_yfje),0) as tyfje,ifnull(sum(th_sfje),0) as tsfje from jxc_xsthd where kh_sn=:sn) c,"
         "(select ifnull(sum(kf_fkje),0) as ksfje from jxc_khfk where kf_je<>0 and kh_sn=:sn) d,"
-        "(select kh_lwje as wfje from jxc_khxx where kh_sn=:sn limit 1) e"),
+        "(select ifnull(kh_lwje,0) as wfje from jxc_khxx where kh_sn=:sn limit 1) e"),
         khSn);
 }
 
