@@ -67,7 +67,7 @@ TEST_F(Summaries, WeekNames)
 {
     const char* names[] = {"星期日 ", "星期一 ", "星期二 ", "星期三 ", "星期四 ", "星期五 ", "星期六 "};
     for (int d = 0; d < 7; ++d) {
-        Clock::setFixed(QDateTime(QDate(2013, 5, 26 + d), QTime(12, 0)));  // 2013-05-26 was a Sunday
+        Clock::setFixed(QDateTime(QDate(2013, 5, 26).addDays(d), QTime(12, 0)));  // 2013-05-26 was a Sunday
         EXPECT_EQ(getWeekName(), QString::fromUtf8(names[d])) << d;
     }
 }
