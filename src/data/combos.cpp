@@ -99,57 +99,6 @@ ComboItems jsfsComboItems(const QString& kind)
     return items;
 }
 
-void fillComboBox(ComboTarget& combo, const QString& table, const QString& textColumn, const QString& extraItem,
-                  const QString& blankFlag, const QString& orderBy)
-{
-    combo.setComboItems(comboBoxItems(table, textColumn, extraItem, blankFlag, orderBy));
-}
-
-void fillCxComboBox(ComboTarget& combo, const QString& table, const QString& textColumn, const QString& firstItem,
-                    const QString& blankFlag, const QString& orderBy)
-{
-    combo.setComboItems(cxComboBoxItems(table, textColumn, firstItem, blankFlag, orderBy));
-}
-
-void fillCodeCombo(ComboTarget& combo, const QString& table, const QString& textColumn, const QString& firstItem,
-                   const QString& orderBy, const QString& codeColumn)
-{
-    combo.setComboItems(codeComboItems(table, textColumn, firstItem, orderBy, codeColumn));
-}
-
-void fillCodeComboWhere(ComboTarget& combo, const QString& table, const QString& textColumn,
-                        const QString& trailingItem, const QString& where, const QString& orderBy,
-                        const QString& codeColumn)
-{
-    combo.setComboItems(codeComboWhereItems(table, textColumn, trailingItem, where, orderBy, codeColumn));
-}
-
-void fillCodeComboWhereFirst(ComboTarget& combo, const QString& table, const QString& textColumn,
-                             const QString& firstItem, const QString& where, const QString& orderBy,
-                             const QString& codeColumn)
-{
-    combo.setComboItems(codeComboWhereFirstItems(table, textColumn, firstItem, where, orderBy, codeColumn));
-}
-
-void fillJsfsCombo(ComboTarget& combo, const QString& kind)
-{
-    combo.setComboItems(jsfsComboItems(kind));
-}
-
-QString getComboCode(const ComboTarget& combo, int index)
-{
-    if (index < 0 || index >= combo.comboItemCount())
-        throw DbError(QStringLiteral("没有选择任何项目！"));
-    return combo.comboItemCode(index);
-}
-
-QString getComboCode(const ComboItems& items, int index)
-{
-    if (index < 0 || index >= items.size())
-        throw DbError(QStringLiteral("没有选择任何项目！"));
-    return items.at(index).code;
-}
-
 QString getDefaultUserSn()
 {
     return firstValue({QStringLiteral("select u_sn from jxc_user where u_name='' or u_name is null order by id limit 1"),

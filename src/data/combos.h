@@ -2,9 +2,9 @@
 //
 // A coded combo entry shows a name and carries its record's code; the code "-1" marks an entry
 // that is not a record ("所有仓库", "新增经办人....."). This layer builds the entries from the
-// database; a combo box shows them through the small interface ComboTarget, which the window
-// kit's coded combo box implements (the data layer knows no widgets). The *Items functions
-// give the same entries as plain lists.
+// database as plain lists; the data layer knows no widgets, so the fillers that take a combo box
+// (fillCodeCombo, fillCodeComboWhere, ... with the same arguments) live in the window kit
+// (platform/combofill.h) and fill the box from these lists.
 #pragma once
 
 #include <QString>
@@ -18,17 +18,6 @@ struct ComboItem {
     bool operator==(const ComboItem&) const = default;
 };
 using ComboItems = QVector<ComboItem>;
-
-// What the fillers need of a combo box.
-class ComboTarget {
-public:
-    virtual ~ComboTarget() = default;
-    // Replaces every entry; the selection is left to the caller.
-    virtual void setComboItems(const ComboItems& items) = 0;
-    virtual int comboItemCount() const = 0;
-    // Code carried by entry `index` (0 <= index < comboItemCount()).
-    virtual QString comboItemCode(int index) const = 0;
-};
 
 // ---- Entries --------------------------------------------------------------------------------
 // Rows come from "select * from <table> [<where>] order by <orderBy>" (orderBy "" means id).
@@ -54,26 +43,6 @@ ComboItems codeComboWhereFirstItems(const QString& table, const QString& textCol
 // Settlement modes: "按实付款结算" (1), then "余款记入应付帐" (2) for "cg" or "余款记入应收帐"
 // (2) for "xs".
 ComboItems jsfsComboItems(const QString& kind);
-
-// ---- Fillers (same arguments, filling a combo box) ------------------------------------------
-void fillComboBox(ComboTarget& combo, const QString& table, const QString& textColumn, const QString& extraItem,
-                  const QString& blankFlag, const QString& orderBy);
-void fillCxComboBox(ComboTarget& combo, const QString& table, const QString& textColumn, const QString& firstItem,
-                    const QString& blankFlag, const QString& orderBy);
-void fillCodeCombo(ComboTarget& combo, const QString& table, const QString& textColumn, const QString& firstItem,
-                   const QString& orderBy, const QString& codeColumn);
-void fillCodeComboWhere(ComboTarget& combo, const QString& table, const QString& textColumn,
-                        const QString& trailingItem, const QString& where, const QString& orderBy,
-                        const QString& codeColumn);
-void fillCodeComboWhereFirst(ComboTarget& combo, const QString& table, const QString& textColumn,
-                             const QString& firstItem, const QString& where, const QString& orderBy,
-                             const QString& codeColumn);
-void fillJsfsCombo(ComboTarget& combo, const QString& kind);
-
-// Code carried by entry `index`. An index outside the entries (-1: nothing selected) throws
-// DbError with a message for the standard error box.
-QString getComboCode(const ComboTarget& combo, int index);
-QString getComboCode(const ComboItems& items, int index);
 
 // ---- Default records (empty text when the table has no qualifying row) -----------------------
 QString getDefaultUserSn();   // the built-in nameless handler, else the first staff row

@@ -14,15 +14,6 @@ ComboItems items(std::initializer_list<std::pair<const char*, const char*>> list
     return out;
 }
 
-// A combo box as the fillers see it.
-class FakeCombo : public ComboTarget {
-public:
-    void setComboItems(const ComboItems& items) override { entries = items; }
-    int comboItemCount() const override { return int(entries.size()); }
-    QString comboItemCode(int index) const override { return entries.at(index).code; }
-    ComboItems entries;
-};
-
 TEST_F(Combos, EntriesOfEachFiller)
 {
     execSql("insert into jxc_ckxx (ck_sn,ck_name) values ('100002','二号仓')");
@@ -56,22 +47,6 @@ TEST_F(Combos, EntriesOfEachFiller)
         EXPECT_EQ(c.got, c.expected) << c.what;
 
     EXPECT_THROW(codeComboItems("jxc_ckxx", "no_such", "", "id", "ck_sn"), DbError);
-}
-
-TEST_F(Combos, FillersAndCodes)
-{
-    FakeCombo combo;
-    fillCodeCombo(combo, "jxc_ckxx", "ck_name", "所有仓库", "id", "ck_sn");
-    ASSERT_EQ(combo.comboItemCount(), 2);
-    EXPECT_EQ(getComboCode(combo, 0), "-1");
-    EXPECT_EQ(getComboCode(combo, 1), "100001");
-    fillJsfsCombo(combo, "cg");  // refilling replaces the entries
-    EXPECT_EQ(combo.entries, items({{"按实付款结算", "1"}, {"余款记入应付帐", "2"}}));
-
-    // No entry selected: an error for the standard error box, never a crash.
-    for (int bad : {-1, 2, 1000})
-        EXPECT_THROW(getComboCode(combo, bad), DbError) << bad;
-    EXPECT_THROW(getComboCode(ComboItems{}, 0), DbError);
 }
 
 TEST_F(Combos, DefaultRecords)
