@@ -122,9 +122,9 @@ QStringList moneyTriggerSql(const TableDef& table)
     const QString name = QLatin1String(table.name);
     const QString body = QStringLiteral(" for each row when %1 begin update %2 set %3 where rowid=new.rowid; end")
                              .arg(tests.join(QLatin1String(" or ")), name, sets.join(QLatin1Char(',')));
+    const QString updated = money.join(QLatin1Char(','));
     return {QStringLiteral("create trigger %1_money_ins after insert on %1").arg(name) + body,
-            QStringLiteral("create trigger %1_money_upd after update of %2 on %1").arg(name, money.join(QLatin1Char(',')))
-                + body};
+            QStringLiteral("create trigger %1_money_upd after update of %2 on %1").arg(name, updated) + body};
 }
 
 QString indexSql(const TableDef& table, const char* columns)
@@ -215,7 +215,8 @@ void createTable(Database& db, const QString& table)
         db.exec(indexSql(*def, columns));
     for (const QString& sql : moneyTriggerSql(*def))
         db.exec(sql);
-    const QString insert = QStringLiteral("insert into %1 (%2) values (").arg(name, QString::fromUtf8(def->rows.columns));
+    const QString insert =
+        QStringLiteral("insert into %1 (%2) values (").arg(name, QString::fromUtf8(def->rows.columns));
     for (const char* values : def->rows.values)
         db.exec(insert + QString::fromUtf8(values) + QLatin1Char(')'));
 }
@@ -258,10 +259,11 @@ void upgradeDb()
 {
     Database& db = mainDb();
     // Only the layout decides: a current database is left alone whatever else goes on.
-    if (db.tableExists(QStringLiteral("jxc_ysyfk")) && db.columnExists(QStringLiteral("jxc_ysyfk"), QStringLiteral("gl_djh")))
+    const QString ledger = QStringLiteral("jxc_ysyfk");
+    if (db.tableExists(ledger) && db.columnExists(ledger, QStringLiteral("gl_djh")))
         return;
     Transaction tx(db);
-    createTable(db, QStringLiteral("jxc_ysyfk"));
+    createTable(db, ledger);
     // Roles that already carry the rights of the current-accounts group keep them.
     if (!db.columnExists(QStringLiteral("jxc_role"), QStringLiteral("wlzk"))) {
         db.exec(QStringLiteral("alter table jxc_role add wlzk varchar(64) collate nocase"));
