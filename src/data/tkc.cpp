@@ -14,18 +14,13 @@ void moveTkcByDoc(const QString& table, const QString& djh, const QString& ckSn,
         {{QString(), djh}});
     for (int r = 0; r < rows.rowCount(); ++r) {
         const Money q = amountArg(rows.text(r, 3));
-        const double delta = (sign < 0 ? -q : q).toDouble();
-        const SqlParams key{{QString(), rows.text(r, 0)}, {QString(), rows.text(r, 1)},
-                            {QString(), rows.text(r, 2)}, {QString(), ckSn}};
-        SqlParams update{{QString(), delta}};
-        update.insert(update.end(), key.begin(), key.end());
+        const SqlParams p{{QStringLiteral(":g"), rows.text(r, 0)}, {QStringLiteral(":c"), rows.text(r, 1)},
+                          {QStringLiteral(":k"), rows.text(r, 2)}, {QStringLiteral(":w"), ckSn},
+                          {QStringLiteral(":q"), (sign < 0 ? -q : q).toDouble()}};
         const int changed = mainDb().exec(
-            QStringLiteral("update jxc_tkc set t_sl=t_sl+? where g_sn=? and cm_sn=? and color_sn=? and ck_sn=?"), update);
-        if (changed == 0) {
-            SqlParams insert = key;
-            insert.emplace_back(QString(), delta);
-            execSql(QStringLiteral("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) values (?,?,?,?,?)"), insert);
-        }
+            QStringLiteral("update jxc_tkc set t_sl=t_sl+:q where g_sn=:g and cm_sn=:c and color_sn=:k and ck_sn=:w"), p);
+        if (changed == 0)
+            execSql(QStringLiteral("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) values (:g,:c,:k,:w,:q)"), p);
     }
     tx.commit();
 }
