@@ -258,7 +258,7 @@ void ReportDesignCanvas::mouseMoveEvent(QMouseEvent* event)
     if (!m_dragged && delta.manhattanLength() < 0.5)
         return;
     if (!m_dragged)
-        emit aboutToChange(QStringLiteral("drag"));
+        emit aboutToChange();  // the whole drag is one undo step
     m_dragged = true;
     ReportObject& o = m_layout->bands[m_band].objects[m_object];
     const double dx = snap(delta.x()), dy = snap(delta.y());
@@ -301,7 +301,7 @@ void ReportDesignCanvas::mouseReleaseEvent(QMouseEvent*)
 void ReportDesignCanvas::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Delete && m_object >= 0) {
-        emit aboutToChange(QStringLiteral("delete"));
+        emit aboutToChange();
         m_layout->bands[m_band].objects.removeAt(m_object);
         select(m_band, -1);
         emit changed();
@@ -407,7 +407,7 @@ void ReportDesigner::buildUi()
 
     m_canvas = new ReportDesignCanvas(&m_layout);
     connect(zoom, &QComboBox::currentIndexChanged, this, [this, zoom] { m_canvas->setZoom(zoom->currentData().toDouble()); });
-    connect(m_canvas, &ReportDesignCanvas::aboutToChange, this, &ReportDesigner::keepUndo);
+    connect(m_canvas, &ReportDesignCanvas::aboutToChange, this, [this] { keepUndo(QString()); });
     connect(m_canvas, &ReportDesignCanvas::changed, this, &ReportDesigner::afterChange);
     connect(m_canvas, &ReportDesignCanvas::selectionChanged, this, [this] {
         m_lastKey.clear();

@@ -42,9 +42,8 @@ public:
 
 signals:
     void selectionChanged();
-    // Sent before the canvas changes the template, so the designer can keep an undo step;
-    // `key` names the change so that a drag keeps one step.
-    void aboutToChange(const QString& key);
+    // Sent before the canvas changes the template, so the designer can keep an undo step.
+    void aboutToChange();
     void changed();
 
 protected:

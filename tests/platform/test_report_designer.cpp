@@ -192,7 +192,13 @@ TEST_F(ReportDesignerTest, ResizeFontFrameAndDropIntoAnotherBand)
     EXPECT_EQ(d.layout().bands[footer].objects.last().rect.topLeft(), QPointF(10, 1));
     EXPECT_EQ(canvas->selectedBand(), footer);
 
-    // One undo step per change, back to the file as it was.
+    // One undo step per change: the drop first, then the edits one by one, back to the file.
+    press(d, "btnUndo");
+    EXPECT_EQ(d.layout().bands[footer].objects.size(), footerObjects);
+    EXPECT_EQ(d.layout().bands[note.first].objects[note.second].font.size, 12);
+    press(d, "btnUndo");
+    EXPECT_TRUE(d.layout().bands[note.first].objects[note.second].format.isEmpty());
+    EXPECT_EQ(d.layout().bands[note.first].objects[note.second].align, ReportHAlign::Right);
     ReportTemplate original;
     original.load(path);
     while (d.canUndo())

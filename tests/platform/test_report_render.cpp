@@ -182,15 +182,17 @@ TEST(ReportRender, BillFromTemplateToPdf)
         EXPECT_GT(all.indexOf(name), last) << name.toStdString();
         last = all.indexOf(name);
     }
-    // Twelve lines a page: page totals of lines 1-12, 13-24 and 25-30.
-    EXPECT_TRUE(squeeze(pages[0]).contains(QStringLiteral("本页小计：数量78金额7839")));
-    EXPECT_TRUE(squeeze(pages[1]).contains(QStringLiteral("本页小计：数量222金额22311")));
-    EXPECT_TRUE(squeeze(pages[2]).contains(QStringLiteral("本页小计：数量165金额16582.5")));
+    // Twelve lines a page: page totals of lines 1-12, 13-24 and 25-30, read line by line.
+    const QStringList layout = pdfText(pdf, {QStringLiteral("-layout")}).split(QLatin1Char('\f'));
+    const char* pageTotals[] = {"数量\\s*78\\s+金额\\s*7839\\.00", "数量\\s*222\\s+金额\\s*22311\\.00",
+                                "数量\\s*165\\s+金额\\s*16582\\.50"};
+    for (int p = 0; p < 3; ++p) {
+        EXPECT_TRUE(layout.value(p).contains(QRegularExpression(QStringLiteral("本页小计：") + QString::fromUtf8(pageTotals[p]))))
+            << layout.value(p).toStdString();
+    }
     const QString lastPage = squeeze(pages[2]);
     // The row of sums as printed, one line in the layout of the page.
-    const QString layout = pdfText(pdf, {QStringLiteral("-layout")}).split(QLatin1Char('\f')).value(2);
-    EXPECT_TRUE(layout.contains(QRegularExpression(QStringLiteral("合\\s*计\\s+465\\s+46732\\.50\\s*\n"))))
-        << layout.toStdString();
+    EXPECT_TRUE(layout.value(2).contains(QRegularExpression(QStringLiteral("合\\s*计\\s+465\\s+46732\\.50\\s*\n"))));
     EXPECT_TRUE(lastPage.contains(QStringLiteral("应付金额(大写)：肆万陆仟柒佰叁拾贰元伍角")));
     EXPECT_TRUE(lastPage.contains(QStringLiteral("备注：含'引号'的备注")));
     EXPECT_TRUE(lastPage.contains(QStringLiteral("操作员：admin")));
@@ -359,6 +361,8 @@ TEST(ReportRender, PrintDialogOnceThenCopies)
     EXPECT_TRUE(rpt.print(3));
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(pdfPages(pdf).size(), 3 * pages);
+    // The template's paper: 241 x 140 mm across.
+    EXPECT_TRUE(runTool(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Page size:\\s+683 x 397"))));
     EXPECT_TRUE(squeeze(pdfPages(pdf)[2 * pages]).contains(QStringLiteral("男式皮鞋01")));  // third copy, from the start
 
     QFile::remove(pdf);
