@@ -10,17 +10,6 @@ namespace {
 
 constexpr int kRows = 2140;  // fills 50 A4 pages of the list below
 
-void ensureApp()
-{
-    static int argc = 1;
-    static char name[] = "bench_report";
-    static char* argv[] = {name, nullptr};
-    if (!qApp) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
-}
-
 // A goods list as the goods window prints it: seven columns, one line a goods item.
 void setUpList(Report& rpt)
 {
@@ -49,7 +38,6 @@ void setUpList(Report& rpt)
 
 void BM_ListReport50PagesPrepare(benchmark::State& state)
 {
-    ensureApp();
     Report rpt;
     setUpList(rpt);
     for (auto _ : state) {
@@ -63,7 +51,6 @@ BENCHMARK(BM_ListReport50PagesPrepare)->Unit(benchmark::kMillisecond);
 
 void BM_ListReport50PagesToPdf(benchmark::State& state)
 {
-    ensureApp();
     Report rpt;
     setUpList(rpt);
     QTemporaryDir dir;
@@ -76,3 +63,13 @@ void BM_ListReport50PagesToPdf(benchmark::State& state)
 BENCHMARK(BM_ListReport50PagesToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}
