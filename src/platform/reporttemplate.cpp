@@ -216,11 +216,7 @@ bool ReportTemplate::fromXml(const QByteArray& xml, QString* error)
     t.baseDir = baseDir;
     QXmlStreamReader r(xml);
     auto fail = [&](const QString& why) {
-        const QString dir = baseDir;
-        *this = ReportTemplate();
-        baseDir = dir;
-        if (error)
-            *error = why;
+        clearKeepingDir(why, error);
         return false;
     };
     if (!r.readNextStartElement() || r.name() != QLatin1String("report"))
@@ -281,16 +277,21 @@ bool ReportTemplate::fromXml(const QByteArray& xml, QString* error)
     return true;
 }
 
+void ReportTemplate::clearKeepingDir(const QString& why, QString* error)
+{
+    const QString dir = baseDir;
+    *this = ReportTemplate();
+    baseDir = dir;
+    if (error)
+        *error = why;
+}
+
 bool ReportTemplate::load(const QString& path, QString* error)
 {
     baseDir = QFileInfo(path).absolutePath();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        const QString dir = baseDir;
-        *this = ReportTemplate();
-        baseDir = dir;
-        if (error)
-            *error = f.errorString();
+        clearKeepingDir(f.errorString(), error);
         return false;
     }
     return fromXml(f.readAll(), error);

@@ -117,6 +117,10 @@ public:
     ReportObject* findObject(const QString& name);
     // A name not yet used by any object: prefix + the first free number ("Text3").
     QString freeObjectName(const QString& prefix) const;
+
+private:
+    // An empty template in the same folder, with the reason for the caller.
+    void clearKeepingDir(const QString& why, QString* error);
 };
 
 // Objects built in code.

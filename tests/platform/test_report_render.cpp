@@ -379,3 +379,26 @@ TEST(ReportRender, PrintDialogOnceThenCopies)
     EXPECT_EQ(kinds, (QList<ReportJob::Kind>{ReportJob::Kind::Print, ReportJob::Kind::Print, ReportJob::Kind::PrintDirect,
                                               ReportJob::Kind::Preview}));
 }
+
+// A picture file beside the template, drawn in its box keeping its proportions.
+TEST(ReportRender, PictureBesideTheTemplate)
+{
+    QTemporaryDir dir;
+    QImage logo(40, 20, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(dir.filePath(QStringLiteral("logo.png"))));
+    ReportTemplate t;
+    t.page = ReportPageSetup{60, 40, 0, 0, 0, 0, 1, 0};
+    ReportObject picture;
+    picture.kind = ReportObjectKind::Picture;
+    picture.rect = QRectF(10, 10, 40, 40);
+    picture.text = QStringLiteral("logo.png");
+    t.addBand(ReportBandKind::ReportTitle, 40).objects.append(picture);
+    ASSERT_TRUE(t.save(dir.filePath(QStringLiteral("logo.fr3"))));
+    Report rpt;
+    ASSERT_TRUE(rpt.loadFromFile(dir.filePath(QStringLiteral("logo.fr3"))));
+    const QImage page = rpt.renderPage(0, 254);  // 10 pixels a millimetre
+    EXPECT_EQ(page.pixel(300, 300), qRgb(255, 0, 0));  // the middle of the box
+    EXPECT_EQ(page.pixel(300, 150), qRgb(255, 255, 255));  // above the picture: 40 x 20 fits 40 x 20 mm
+    EXPECT_EQ(page.pixel(300, 210), qRgb(255, 0, 0));
+}
