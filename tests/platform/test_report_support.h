@@ -13,11 +13,10 @@
 #include <QString>
 #include <QStringList>
 
-// The source tree: JXC_SOURCE_DIR when set, else found from this file's place in it.
+// The source tree, as the build names it.
 inline QString sourceDir()
 {
-    const QString env = qEnvironmentVariable("JXC_SOURCE_DIR");
-    return env.isEmpty() ? QDir::cleanPath(QStringLiteral(__FILE__) + QStringLiteral("/../../..")) : env;
+    return QStringLiteral(JXC_SOURCE_DIR);
 }
 
 inline QString shippedReportDir()
