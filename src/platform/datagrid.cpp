@@ -12,6 +12,24 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace {
+
+// A cell as a number; a yes/no column's "True"/"False" read 1 and 0.
+double numberOf(const QString& text, bool* ok)
+{
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
+        *ok = true;
+        return 1;
+    }
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) {
+        *ok = true;
+        return 0;
+    }
+    return text.toDouble(ok);
+}
+
+}  // namespace
+
 // ---- Model ------------------------------------------------------------------------------
 
 class GridModel : public QAbstractTableModel {
@@ -335,10 +353,8 @@ QString GridColumn::displayText(const QString& value) const
 
 bool GridColumn::isChecked(const QString& value) const
 {
-    if (value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
     bool ok = false;
-    const double v = value.toDouble(&ok);
+    const double v = numberOf(value, &ok);
     return ok && v != 0;
 }
 
@@ -393,7 +409,10 @@ DataGrid::DataGrid(QWidget* parent) : QWidget(parent)
 
 DataGrid::~DataGrid()
 {
-    setQuery(nullptr);
+    for (const auto& c : std::as_const(m_queryConnections))
+        disconnect(c);
+    delete m_view;  // before the columns it shows
+    m_view = nullptr;
 }
 
 QWidget* DataGrid::footerWidget() const
@@ -628,8 +647,8 @@ bool conditionHolds(const QString& cell, const GridFilter& f)
         return false;
     bool a = false;
     bool b = false;
-    const double x = cell.toDouble(&a);
-    const double y = f.value.trimmed().toDouble(&b);
+    const double x = numberOf(cell, &a);
+    const double y = numberOf(f.value.trimmed(), &b);
     const bool equal = a && b ? x == y : cell.compare(f.value, Qt::CaseInsensitive) == 0;
     return f.op == FilterOp::Equal ? equal : !equal;
 }
