@@ -101,6 +101,11 @@ CategoryTree::CategoryTree(QWidget* parent) : QTreeWidget(parent)
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The chosen node is marked by its bold red text alone, not by a selection band.
+    QPalette pal = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::Highlight, pal.color(group, QPalette::Base));
+    setPalette(pal);
     setItemDelegate(new TreeDelegate(this, [this](int id, const QString& name) {
         applyRename(itemById(id), name);
     }));

@@ -58,7 +58,8 @@ public:
     void setRenameHandler(RenameHandler handler) { m_rename = std::move(handler); }
     // Opens the in-place editor on the chosen node.
     void startRename();
-    // Renames the chosen node as an accepted edit does; false when refused or nothing is chosen.
+    // Renames the chosen node as an accepted edit does; true when the node now shows `name`
+    // (false when refused, nothing is chosen, or the handler saved another name).
     bool renameCurrent(const QString& name);
 
     // The two pictures, drawn by the program.
