@@ -128,8 +128,7 @@ TEST_F(CategoryTreeTest, RenameGoesThroughTheWindowsHandler)
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("慢跑鞋"));
     QTest::keyClick(editor, Qt::Key_Return);
-    QTest::qWait(10);
-    ASSERT_EQ(saved.size(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saved.size() == 2; }, 2000));
     EXPECT_EQ(saved[1], qMakePair(3, QStringLiteral("慢跑鞋")));
     EXPECT_EQ(tree.itemById(3)->text(0), QStringLiteral("慢跑鞋"));
 

@@ -234,7 +234,8 @@ TEST_F(DataGridTest, LookupColumnShowsTextAndStoresTheCode)
     EXPECT_EQ(box->count(), 2);
     box->setCurrentIndex(box->findText(QStringLiteral("商品编号")));
     QTest::keyClick(box, Qt::Key_Return);
-    QCoreApplication::processEvents();  // the view commits an editor's data once its key is done
+    // The view commits an editor's data once its key is done.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return target.data().toString() == QStringLiteral("商品编号"); }, 2000));
     EXPECT_EQ(selectValue(QStringLiteral("select i_fieldid from jxc_goods where id=2")), QStringLiteral("g_sn"));
     EXPECT_EQ(target.data().toString(), QStringLiteral("商品编号"));
 }
