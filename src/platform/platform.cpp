@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include "data/datamodule.h"
+#include "platform/xlsreader.h"
 
 #include <QMessageBox>
 
@@ -9,4 +10,5 @@ void initPlatform()
     setErrorReporter([](const QString& message) {
         QMessageBox::critical(nullptr, QStringLiteral("系统提示"), message);
     });
+    setWorkbookReader(readWorkbookSheet);
 }
