@@ -19,7 +19,7 @@ function(jxc_test name)
     return()
   endif()
   add_executable(${name} ${_src})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} jxc_testsupport GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} jxc_testsupport Qt6::Test GTest::gtest GTest::gmock)
   target_precompile_headers(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src/pch.h)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}

@@ -80,8 +80,7 @@ void setQuerySql(NamedQuery* query, const QString& sql)
 
 void openQuery(NamedQuery* query, const QString& sql)
 {
-    query->setSql(sql);
-    query->open();
+    query->open(sql);
 }
 
 QString selectValue(const QString& sql, const SqlParams& params)

@@ -31,6 +31,12 @@ void NamedQuery::open()
     emit currentRowChanged(m_row);
 }
 
+void NamedQuery::open(const QString& sql)
+{
+    m_sql = sql;
+    open();
+}
+
 void NamedQuery::refresh()
 {
     const int keep = m_row;

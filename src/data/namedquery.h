@@ -27,6 +27,8 @@ public:
     // Runs the text and keeps its result; the current row goes to the first row (-1 when empty).
     // A failure throws DbError and leaves the query closed.
     void open();
+    // Replaces the text and opens it: bound views rebuild once.
+    void open(const QString& sql);
     // Runs the text again and keeps the current row where it can (by position).
     void refresh();
     void close();
