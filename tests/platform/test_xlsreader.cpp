@@ -6,6 +6,7 @@
 #include "data/datamodule.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 
 QString fixture(const QString& name)
 {
-    return qEnvironmentVariable("JXC_SOURCE_DIR") + QStringLiteral("/tests/platform/fixtures/") + name;
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/fixtures/") + name;
 }
 
 QStringList row(const ResultSet& rs, int r)
