@@ -10,7 +10,7 @@
 // `path`. The first row gives the column names (an empty heading becomes "F<column number>");
 // every later row, up to the last row holding a value, is one row of the result, in order.
 // Every column is of kind Text and every cell comes back as text, untrimmed: empty cells "",
-// numbers in plain decimal form (cellNumberText), dates "yyyy-MM-dd", date-times
+// numbers in plain decimal form (plainNumberText), dates "yyyy-MM-dd", date-times
 // "yyyy-MM-dd HH:mm:ss", times "HH:mm:ss".
 // A file that is not a readable workbook, or one without that sheet, throws DbError.
 ResultSet readWorkbookSheet(const QString& path, const QString& sheet);
@@ -18,6 +18,3 @@ ResultSet readWorkbookSheet(const QString& path, const QString& sheet);
 // The names of the workbook's sheets in order; throws DbError like readWorkbookSheet.
 QStringList workbookSheetNames(const QString& path);
 
-// A number as a spreadsheet shows it: at most 15 significant digits, plain decimal form without
-// exponent or trailing zeros ("13812345678", "12.5", "0.3" for 0.1+0.2, "0" for -0).
-QString cellNumberText(double value);
