@@ -84,6 +84,26 @@ struct CharState {
     int halfPoints = 24;
     int color = 0;  // 0: automatic
     bool bold = false, italic = false, underline = false;
+    // Associated properties (\af, \afs, \ab, \ai; -1 when not given): editors write those of
+    // double-byte text there, and they govern text after \dbch.
+    int aFont = -1, aHalfPoints = -1, aBold = -1, aItalic = -1;
+    bool dbch = false;
+
+    CharState effective() const
+    {
+        CharState e = *this;
+        if (dbch) {
+            if (aFont >= 0)
+                e.font = aFont;
+            if (aHalfPoints > 0)
+                e.halfPoints = aHalfPoints;
+            if (aBold >= 0)
+                e.bold = aBold;
+            if (aItalic >= 0)
+                e.italic = aItalic;
+        }
+        return e;
+    }
 };
 
 enum class Dest { Text, Skip, FontTable, ColorTable };
@@ -284,6 +304,16 @@ private:
                 s.font = value;
             else if (w == "fs" && value > 0)
                 s.halfPoints = std::clamp(value, 2, 3276);
+            else if (w == "af")
+                s.aFont = value;
+            else if (w == "afs" && value > 0)
+                s.aHalfPoints = std::clamp(value, 2, 3276);
+            else if (w == "ab")
+                s.aBold = on;
+            else if (w == "ai")
+                s.aItalic = on;
+            else if (w == "dbch" || w == "loch" || w == "hich")
+                s.dbch = w == "dbch";
             else if (w == "cf")
                 s.color = value;
         }
@@ -301,8 +331,9 @@ private:
 
     int codepage() const
     {
+        const CharState chars = m_group.chars.effective();
         const int font = m_group.dest == Dest::FontTable ? m_fontNo
-                       : m_group.chars.font >= 0        ? m_group.chars.font
+                       : chars.font >= 0                ? chars.font
                                                         : m_defaultFont;
         const int cp = m_fonts.value(font).codepage;
         return cp > 0 ? cp : m_codepage;
@@ -347,7 +378,7 @@ private:
             flushRun();
             m_cursor.insertBlock();
         }
-        const QTextCharFormat f = format(m_group.chars);
+        const QTextCharFormat f = format(m_group.chars.effective());
         if (f != m_runFormat)
             flushRun();
         m_runFormat = f;

@@ -1,6 +1,8 @@
 // The notepad's rich text: RTF to and from a QTextDocument.
 #include "platform/rtf.h"
 
+#include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -135,6 +137,28 @@ TEST(Rtf, ReadsCodePageTextAndSkipsWhatItDoesNotUse)
         {QStringLiteral("格式"), QStringLiteral("Arial"), 10, false, false, true, QColor(0, 0, 255)},
         {QStringLiteral(" end"), QStringLiteral("Arial"), 10, false, false, false, QColor(0, 0, 255)}};
     EXPECT_EQ(blocks[1], second);
+}
+
+// A note written by LibreOffice Writer (from the HTML file beside it): CJK text as \uN with
+// \'3f stand-ins, bold and size as the associated properties of double-byte text.
+TEST(Rtf, ReadsAThirdPartyFile)
+{
+    QTextDocument doc;
+    ASSERT_TRUE(loadRtfFile(QFileInfo(QStringLiteral(__FILE__)).absolutePath()
+                                + QStringLiteral("/fixtures/note-libreoffice.rtf"),
+                            &doc));
+    EXPECT_EQ(doc.toPlainText(), QStringLiteral("便签 粗体 斜体 下划线 红色 大字\n第二行 {x} \\ end"));
+    QHash<QString, TextRun> byText;
+    const auto blocks = runs(doc);
+    for (const TextRun& r : blocks.at(0))
+        byText.insert(r.text.trimmed(), r);
+    EXPECT_TRUE(byText.value(QStringLiteral("粗体")).bold);
+    EXPECT_FALSE(byText.value(QStringLiteral("便签")).bold);
+    EXPECT_TRUE(byText.value(QStringLiteral("斜体")).italic);
+    EXPECT_TRUE(byText.value(QStringLiteral("下划线")).underline);
+    EXPECT_EQ(byText.value(QStringLiteral("红色")).color, QColor(255, 0, 0));
+    EXPECT_EQ(byText.value(QStringLiteral("大字")).size, 16);
+    EXPECT_EQ(byText.value(QStringLiteral("便签")).size, 12);
 }
 
 TEST(Rtf, PlainTextIsNotRtf)
