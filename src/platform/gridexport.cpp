@@ -30,6 +30,6 @@ bool DataGrid::exportWithDialog()
         return false;
     if (!path.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
         path += QLatin1String(".xls");
-    exportXls(path);
-    return true;
+    // A file that cannot be written, or more rows than a workbook holds, is reported, not thrown.
+    return runGuarded([&] { exportXls(path); });
 }

@@ -53,7 +53,7 @@ TEST(Startup, SplashClosesByItselfAfterAboutThreeSeconds)
     QElapsedTimer clock;
     clock.start();
     loading.exec();
-    EXPECT_GE(clock.elapsed(), 2900);
+    EXPECT_GE(clock.elapsed(), 2500);  // three ticks of a coarse 1000 ms timer
     EXPECT_EQ(seen, QStringList({"正在装载系统......", "正在设置环境参数......", "系统即将启动......"}));
 }
 
