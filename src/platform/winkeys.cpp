@@ -1,5 +1,7 @@
 #include "platform/winkeys.h"
 
+#include "data/summaries.h"
+
 #include <QKeyEvent>
 
 namespace {
@@ -8,65 +10,64 @@ struct KeyRow {
     int code;
     int key;
     bool keypad;
-    const char16_t* caption;  // nullptr: no caption
 };
 
 // The first row of a code is the key it maps back to; later rows are further keys with that
 // code (the shifted character of the same key, the pad's Enter, ...).
 constexpr KeyRow kKeys[] = {
-    {8, Qt::Key_Backspace, false, nullptr},
-    {9, Qt::Key_Tab, false, nullptr},
-    {9, Qt::Key_Backtab, false, nullptr},
-    {13, Qt::Key_Return, false, nullptr},
-    {13, Qt::Key_Enter, true, nullptr},
-    {16, Qt::Key_Shift, false, nullptr},
-    {17, Qt::Key_Control, false, nullptr},
-    {18, Qt::Key_Alt, false, nullptr},
-    {19, Qt::Key_Pause, false, nullptr},
-    {20, Qt::Key_CapsLock, false, nullptr},
-    {27, Qt::Key_Escape, false, nullptr},
-    {32, Qt::Key_Space, false, nullptr},
-    {33, Qt::Key_PageUp, false, u"Page Up"},
-    {34, Qt::Key_PageDown, false, u"Page Down"},
-    {35, Qt::Key_End, false, u"End"},
-    {36, Qt::Key_Home, false, u"Home"},
-    {37, Qt::Key_Left, false, u"←"},
-    {38, Qt::Key_Up, false, nullptr},
-    {39, Qt::Key_Right, false, u"→"},
-    {40, Qt::Key_Down, false, nullptr},
-    {44, Qt::Key_Print, false, nullptr},
-    {45, Qt::Key_Insert, false, u"Insert"},
-    {46, Qt::Key_Delete, false, u"Delete"},
-    {106, Qt::Key_Asterisk, true, nullptr},
-    {107, Qt::Key_Plus, true, nullptr},
-    {109, Qt::Key_Minus, true, u"-"},
-    {110, Qt::Key_Period, true, nullptr},
-    {110, Qt::Key_Comma, true, nullptr},
-    {111, Qt::Key_Slash, true, u"/"},
-    {144, Qt::Key_NumLock, false, nullptr},
-    {145, Qt::Key_ScrollLock, false, nullptr},
-    {186, Qt::Key_Semicolon, false, u";"},
-    {186, Qt::Key_Colon, false, nullptr},
-    {187, Qt::Key_Equal, false, u"="},
-    {187, Qt::Key_Plus, false, nullptr},
-    {188, Qt::Key_Comma, false, u","},
-    {188, Qt::Key_Less, false, nullptr},
-    {189, Qt::Key_Minus, false, u"-"},
-    {189, Qt::Key_Underscore, false, nullptr},
-    {190, Qt::Key_Period, false, nullptr},
-    {190, Qt::Key_Greater, false, nullptr},
-    {191, Qt::Key_Slash, false, u"/"},
-    {191, Qt::Key_Question, false, nullptr},
-    {192, Qt::Key_QuoteLeft, false, u"`"},
-    {192, Qt::Key_AsciiTilde, false, nullptr},
-    {219, Qt::Key_BracketLeft, false, u"["},
-    {219, Qt::Key_BraceLeft, false, nullptr},
-    {220, Qt::Key_Backslash, false, u"\\"},
-    {220, Qt::Key_Bar, false, nullptr},
-    {221, Qt::Key_BracketRight, false, u"]"},
-    {221, Qt::Key_BraceRight, false, nullptr},
-    {222, Qt::Key_Apostrophe, false, u"'"},
-    {222, Qt::Key_QuoteDbl, false, nullptr},
+    {8, Qt::Key_Backspace, false},
+    {9, Qt::Key_Tab, false},
+    {9, Qt::Key_Backtab, false},
+    {13, Qt::Key_Return, false},
+    {13, Qt::Key_Enter, true},
+    {16, Qt::Key_Shift, false},
+    {17, Qt::Key_Control, false},
+    {18, Qt::Key_Alt, false},
+    {19, Qt::Key_Pause, false},
+    {20, Qt::Key_CapsLock, false},
+    {27, Qt::Key_Escape, false},
+    {32, Qt::Key_Space, false},
+    {33, Qt::Key_PageUp, false},
+    {34, Qt::Key_PageDown, false},
+    {35, Qt::Key_End, false},
+    {36, Qt::Key_Home, false},
+    {37, Qt::Key_Left, false},
+    {38, Qt::Key_Up, false},
+    {39, Qt::Key_Right, false},
+    {40, Qt::Key_Down, false},
+    {44, Qt::Key_Print, false},
+    {45, Qt::Key_Insert, false},
+    {46, Qt::Key_Delete, false},
+    {106, Qt::Key_Asterisk, true},
+    {107, Qt::Key_Plus, true},
+    {109, Qt::Key_Minus, true},
+    {110, Qt::Key_Period, true},
+    {110, Qt::Key_Comma, true},
+    {111, Qt::Key_Slash, true},
+    {144, Qt::Key_NumLock, false},
+    {145, Qt::Key_ScrollLock, false},
+    {186, Qt::Key_Semicolon, false},
+    {186, Qt::Key_Colon, false},
+    {187, Qt::Key_Equal, false},
+    {187, Qt::Key_Plus, false},
+    {188, Qt::Key_Comma, false},
+    {188, Qt::Key_Less, false},
+    {189, Qt::Key_Minus, false},
+    {189, Qt::Key_Underscore, false},
+    {190, Qt::Key_Period, false},
+    {190, Qt::Key_Greater, false},
+    {191, Qt::Key_Slash, false},
+    {191, Qt::Key_Question, false},
+    {192, Qt::Key_QuoteLeft, false},
+    {192, Qt::Key_AsciiTilde, false},
+    {219, Qt::Key_BracketLeft, false},
+    {219, Qt::Key_BraceLeft, false},
+    {220, Qt::Key_Backslash, false},
+    {220, Qt::Key_Bar, false},
+    {221, Qt::Key_BracketRight, false},
+    {221, Qt::Key_BraceRight, false},
+    {222, Qt::Key_Apostrophe, false},
+    {222, Qt::Key_QuoteDbl, false},
 };
 
 }  // namespace
@@ -114,10 +115,5 @@ QtKeyPress qtKeyForWinCode(int code)
 
 QString winKeyCaption(int code)
 {
-    if (code >= 112 && code <= 123)
-        return QStringLiteral("F%1").arg(code - 111);
-    for (const KeyRow& row : kKeys)
-        if (row.code == code && row.caption)
-            return QString::fromUtf16(row.caption);
-    return QString();
+    return getKeyName(code);
 }
