@@ -3,6 +3,7 @@
 #include "platform/codecombo.h"
 #include "platform/datagrid.h"
 #include "platform/form.h"
+#include "platform/sizecolorgrid.h"
 
 #include "support/testdb.h"
 
@@ -58,16 +59,25 @@ public:
         auto* body = new QHBoxLayout;
         body->addWidget(tree);
         body->addWidget(grid, 1);
+        sizes = new SizeColorGrid(SizeColorGrid::Kind::Entry, this);
+        SizeColorAxes axes;
+        axes.sizes = {{QStringLiteral("100001"), QStringLiteral("38")}, {QStringLiteral("100002"), QStringLiteral("39")},
+                      {QStringLiteral("100003"), QStringLiteral("40")}};
+        axes.colors = {{QStringLiteral("100001"), QStringLiteral("黑色")}, {QStringLiteral("100002"), QStringLiteral("棕色")}};
+        sizes->setAxes(axes);
+        sizes->setFixedHeight(130);
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(top);
         layout->addLayout(body, 1);
-        resize(760, 320);
+        layout->addWidget(sizes);
+        resize(760, 460);
     }
 
     CodeComboBox* comCk;
     QLineEdit* tkey;
     CategoryTree* tree;
     DataGrid* grid;
+    SizeColorGrid* sizes;
 
 protected:
     bool FormKeyDown(QKeyEvent* e) override
@@ -79,7 +89,7 @@ protected:
     }
 };
 
-TEST(DemoWindow, RendersAGridWithFootersAComboAndATree)
+TEST(DemoWindow, RendersAGridWithFootersAComboATreeAndASizeColourGrid)
 {
     TestDb db(false);
     execSql(QStringLiteral("create table g (id integer primary key, g_sn varchar(16), g_name varchar(64),"
@@ -101,6 +111,9 @@ TEST(DemoWindow, RendersAGridWithFootersAComboAndATree)
     demo.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&demo));
     demo.grid->setCurrentRow(1);
+    demo.sizes->setCell(1, 1, QStringLiteral("3"));
+    demo.sizes->setCell(2, 3, QStringLiteral("2"));
+    EXPECT_EQ(demo.sizes->grandTotal(), QStringLiteral("5"));
 
     QTest::keyClick(demo.grid->view(), Qt::Key_F6);
     EXPECT_TRUE(demo.tkey->hasFocus());
