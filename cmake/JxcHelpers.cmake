@@ -19,9 +19,10 @@ function(jxc_test name)
     return()
   endif()
   add_executable(${name} ${_src})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} jxc_testsupport GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} jxc_testsupport Qt6::Test GTest::gtest GTest::gmock)
   target_precompile_headers(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src/pch.h)
+  target_compile_definitions(${name} PRIVATE JXC_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;JXC_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -305,20 +305,28 @@ int Database::execScript(const QString& sql, const QByteArray& utf8)
     return sqlite3_changes(m_db);
 }
 
-ResultSet Database::query(const QString& sql, const SqlParams& params)
+sqlite3_stmt* Database::start(const QString& sql, const SqlParams& params)
 {
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = nullptr;
     sqlite3_stmt* st = prepare(sql, utf8, &tail, true);
-    ResultSet rs;
     if (!st)
-        return rs;
+        return nullptr;
     try {
         bind(st, params, sql);
     } catch (...) {
         release(st, true);
         throw;
     }
+    return st;
+}
+
+ResultSet Database::query(const QString& sql, const SqlParams& params)
+{
+    ResultSet rs;
+    sqlite3_stmt* st = start(sql, params);
+    if (!st)
+        return rs;
     const int n = sqlite3_column_count(st);
     QVector<ResultColumn> cols(n);
     QVector<ColumnKind> kinds(n);
@@ -344,18 +352,10 @@ ResultSet Database::query(const QString& sql, const SqlParams& params)
 
 QString Database::selectValue(const QString& sql, const SqlParams& params)
 {
-    const QByteArray utf8 = sql.toUtf8();
-    const char* tail = nullptr;
-    sqlite3_stmt* st = prepare(sql, utf8, &tail, true);
+    sqlite3_stmt* st = start(sql, params);
     if (!st)
         return QString();
     QString value;
-    try {
-        bind(st, params, sql);
-    } catch (...) {
-        release(st, true);
-        throw;
-    }
     const int rc = sqlite3_step(st);
     if (rc == SQLITE_ROW && sqlite3_column_count(st) > 0)
         value = valueText(st, 0, kindOfDecl(sqlite3_column_decltype(st, 0)));

@@ -125,6 +125,8 @@ public:
 private:
     sqlite3_stmt* prepare(const QString& sql, const QByteArray& utf8, const char** tail, bool cache);
     void release(sqlite3_stmt* stmt, bool cached);
+    // Prepares (through the cache) and binds one statement; nullptr for an empty text.
+    sqlite3_stmt* start(const QString& sql, const SqlParams& params);
     int execScript(const QString& sql, const QByteArray& utf8);
     void bind(sqlite3_stmt* stmt, const SqlParams& params, const QString& sql);
     [[noreturn]] void fail(const QString& sql) const;

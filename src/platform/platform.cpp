@@ -1,12 +1,9 @@
 #include "platform/platform.h"
 
 #include "data/datamodule.h"
-
-#include <QMessageBox>
+#include "platform/msgbox.h"
 
 void initPlatform()
 {
-    setErrorReporter([](const QString& message) {
-        QMessageBox::critical(nullptr, QStringLiteral("系统提示"), message);
-    });
+    setErrorReporter([](const QString& message) { msgDbError(message); });
 }

@@ -26,6 +26,7 @@ TEST(Startup, SplashStepsThroughItsMessagesOnASecondTimer)
     EXPECT_EQ(loading.windowTitle(), "禾岚鞋店进销存");
     EXPECT_EQ(loading.size(), QSize(700, 323));
     EXPECT_EQ(msg->text(), "正在装载系统......");
+    loading.grab().save("splash.png");  // for a look at the picture and the Chinese text
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1000);
     loading.Timer1Timer();
