@@ -401,7 +401,7 @@ TEST_F(WindowTest, SkinChooserStoresTheChosenSkin)
 
 TEST_F(WindowTest, HelpCentreShowsTheHelpFile)
 {
-    QFile::copy(QString::fromLocal8Bit(qgetenv("JXC_SOURCE_DIR")) + "/resources/readme.htm", TF_Rjbz::helpFile());
+    QFile::copy(QStringLiteral(JXC_SOURCE_DIR "/resources/readme.htm"), TF_Rjbz::helpFile());
     openScripted<TF_Rjbz>(F_Rjbz, [](TF_Rjbz* w) {
         EXPECT_TRUE(w->RzPageControl1->isTabVisible(0));
         EXPECT_FALSE(w->RzPageControl1->isTabVisible(1));
