@@ -1,0 +1,16 @@
+// Opening a file or a web address with the desktop's program for it: the spreadsheet program
+// for an ".xls" template, the browser for the support address or "readme.htm".
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+// A text with a scheme ("http://...", "mailto:...", "file:...") is opened as an address, any
+// other text as a path (relative to the working folder). False when nothing could open it.
+bool shellOpen(const QString& target);
+
+// Replaces the desktop's opener (QDesktopServices::openUrl); tests record what is opened.
+// An empty opener restores the desktop's.
+using ShellOpener = std::function<bool(const QUrl& url)>;
+void setShellOpener(ShellOpener opener);
