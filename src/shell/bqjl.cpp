@@ -131,17 +131,15 @@ void TF_Bqjl::FormActivate()
     f.setFontPointSize(12);
     f.setForeground(Qt::black);
     RichEdit1->setCurrentCharFormat(f);
-    QFile file(noteFile());
-    if (file.exists() && file.open(QIODevice::ReadOnly))
-        readRtf(*RichEdit1->document(), file.readAll());
+    if (QFile::exists(noteFile()))
+        loadRtfFile(noteFile(), RichEdit1->document());
     tFind->clear();
 }
 
 void TF_Bqjl::FormClose()
 {
-    QFile file(noteFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(writeRtf(*RichEdit1->document())) < 0)
-        msgInfo(QStringLiteral("便签无法保存到“") + noteFile() + QStringLiteral("”：") + file.errorString(), this);
+    if (!saveRtfFile(noteFile(), RichEdit1->document()))
+        msgInfo(QStringLiteral("便签无法保存到“") + noteFile() + QStringLiteral("”！"), this);
 }
 
 bool TF_Bqjl::FormKeyDown(QKeyEvent* event)

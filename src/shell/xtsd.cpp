@@ -4,7 +4,6 @@
 #include "data/globals.h"
 #include "data/password.h"
 #include "data/textrules.h"
-#include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 #include "shell/icons.h"
 #include "shell/login.h"
@@ -17,6 +16,31 @@
 
 TF_Xtsd* F_Xtsd = nullptr;
 TF_PwdModi* F_PwdModi = nullptr;
+
+namespace {
+
+// Drops, as they are typed, the characters that the safe-text rules would convert: codes 33 to
+// 47 except the asterisk, the question mark and the at sign.
+class NewPasswordKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
+            if (text.size() == 1) {
+                const char16_t c = text.at(0).unicode();
+                if ((c >= 33 && c <= 47 && c != u'*') || c == u'?' || c == u'@')
+                    return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
 
 TF_Xtsd::TF_Xtsd(QWidget* parent) : TF_Form(parent)
 {
@@ -108,8 +132,9 @@ TF_PwdModi::TF_PwdModi(QWidget* parent) : TF_Form(parent)
     tnewpwd = field("tnewpwd");
     tnewpwd2 = field("tnewpwd2");
     // The characters the safe-text rules would convert cannot be typed into a new password.
-    installTypedKeyFilter(tnewpwd);
-    installTypedKeyFilter(tnewpwd2);
+    auto* keys = new NewPasswordKeys(this);
+    tnewpwd->installEventFilter(keys);
+    tnewpwd2->installEventFilter(keys);
     btnOK = new QPushButton(QStringLiteral("修改(F5)"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setAutoDefault(false);
