@@ -3,6 +3,8 @@
 
 #include "data/datamodule.h"
 #include "data/settings.h"
+#include "platform/shellopen.h"
+#include "platform/skins.h"
 #include "shell/backup.h"
 #include "shell/commands.h"
 #include "shell/mainform.h"
@@ -61,6 +63,26 @@ TEST_F(MainFormTest, OnlyThePurchasingPanelShowsAtFirstAndTheGroupButtonsSwitchP
     form.showGroup(6);
     for (int i = 1; i <= 4; ++i)
         EXPECT_FALSE(form.findChild<QWidget*>(QStringLiteral("btn_Menu6_Right%1").arg(i))->isVisible());
+}
+
+TEST_F(MainFormTest, StoredSkinIsAppliedAndHelpOpensInTheDesktopsPrograms)
+{
+    execSql(QStringLiteral("update jxc_skin set skin_name='Office2007Green'"));
+    QStringList opened;
+    setShellOpener([&](const QUrl& url) {
+        opened << url.toString();
+        return true;
+    });
+    TF_MainForm form;
+    form.setWindowState(Qt::WindowNoState);
+    startAndLogin(form, QStringLiteral("admin"), QString());
+    EXPECT_EQ(currentSkin(), "Office2007Green");
+
+    QTest::keyClick(&form, Qt::Key_F1);
+    QTest::mouseClick(form.RzStatusPane_Help, Qt::LeftButton);
+    setShellOpener({});
+    EXPECT_EQ(opened, QStringList({QUrl::fromLocalFile(programFolder.filePath("readme.htm")).toString(), supportUrl}));
+    applySkin(QStringLiteral("iMaginary"));
 }
 
 TEST_F(MainFormTest, AnOlderDatabaseIsUpgradedOnTheFirstActivation)
