@@ -463,8 +463,8 @@ void TF_MainForm::showEvent(QShowEvent* event)
 
 void TF_MainForm::FormShow()
 {
-    const QString skin = selectValue(QStringLiteral("select skin_name from jxc_skin "));
-    ensureForm(F_Skin)->ChangeSkin(skin);
+    // A skin that cannot be read or applied leaves the look as it is; the login still opens.
+    runGuarded([] { ensureForm(F_Skin)->ChangeSkin(selectValue(QStringLiteral("select skin_name from jxc_skin "))); });
     modeFlag.clear();
     if (showForm(F_Login) == QDialog::Accepted)
         runGuarded([this] { FormActivate(); });
