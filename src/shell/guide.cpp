@@ -87,7 +87,7 @@ TF_Guide::TF_Guide(QWidget* parent) : TF_Form(parent)
     auto* warn = new QHBoxLayout;
     auto* warnText = new QLabel(QStringLiteral("警告：清除数据是危险的操作，清除后的数据无法恢复，请先"), c3);
     warnText->setStyleSheet(QStringLiteral("color: #b22222;"));
-    btnUrl = new QLabel(QStringLiteral("<a href=\"backup\">对数据库进行备份</a>"), c3);
+    btnUrl = new QLabel(QStringLiteral("<a href=\"backup\" style=\"color: #3d8fe0;\">对数据库进行备份</a>"), c3);
     btnUrl->setObjectName(QStringLiteral("btnUrl"));
     connect(btnUrl, &QLabel::linkActivated, this,
             [] { runGuarded([] { openWindow(QStringLiteral("TF_Backup2"), QString(), QStringLiteral("备份当前数据库")); }); });

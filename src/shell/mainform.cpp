@@ -218,11 +218,13 @@ void TF_MainForm::buildTopBar(QWidget* bar)
 {
     bar->setObjectName(QStringLiteral("TopBar"));
     bar->setAttribute(Qt::WA_StyledBackground);
+    // The bars and panels keep their own look under every skin (the skins style all widgets).
     bar->setStyleSheet(QStringLiteral(
         "#TopBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3f82bf, stop:1 #1f4e79); }"
-        "#TopBar QToolButton { color: white; border: none; padding: 2px; }"
+        "#TopBar QLabel { background: transparent; color: white; }"
+        "#TopBar QToolButton { background: transparent; color: white; border: none; padding: 2px; }"
         "#TopBar QToolButton:hover { background: rgba(255,255,255,40); border-radius: 6px; }"
-        "#TopBar QLabel { color: white; }"));
+        "#TopBar QToolButton:pressed { background: rgba(255,255,255,70); border-radius: 6px; }"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(16, 6, 16, 6);
     row->setSpacing(6);
@@ -257,7 +259,8 @@ QWidget* TF_MainForm::buildLeftBar()
     bar->setObjectName(QStringLiteral("LeftBar"));
     bar->setStyleSheet(QStringLiteral(
         "#LeftBar { background: rgba(255,255,255,170); border: 1px solid #9fb6cc; border-radius: 8px; }"
-        "#LeftBar QToolButton { border: none; border-radius: 6px; padding: 6px; text-align: left; }"
+        "#LeftBar QToolButton { background: transparent; color: #1f2f40; border: none; border-radius: 6px;"
+        " padding: 6px; }"
         "#LeftBar QToolButton:checked { background: #2f6fb3; color: white; }"
         "#LeftBar QToolButton:hover:!checked { background: #d6e4f2; }"));
     auto* col = new QVBoxLayout(bar);
@@ -316,9 +319,14 @@ QFrame* TF_MainForm::buildPanel(int group)
     const QString panelName = QString::fromLatin1(info->panel);
     auto* panel = new QFrame;
     panel->setObjectName(panelName);
-    panel->setStyleSheet(QStringLiteral("#%1 { background: rgba(255,255,255,190); border: 1px solid #9fb6cc; "
-                                        "border-radius: 8px; } #%1 QToolButton { padding: 4px; }")
-                             .arg(panelName));
+    panel->setStyleSheet(
+        QStringLiteral("#%1 { background: rgba(255,255,255,190); border: 1px solid #9fb6cc; border-radius: 8px; }"
+                       "#%1 QLabel { background: transparent; }"
+                       "#%1 QToolButton { background: transparent; color: #1f2f40; border: 1px solid transparent;"
+                       " border-radius: 6px; padding: 4px; }"
+                       "#%1 QToolButton:hover { background: rgba(47,111,179,28); border-color: #9fb6cc; }"
+                       "#%1 QToolButton:pressed { background: rgba(47,111,179,60); }")
+            .arg(panelName));
     auto* col = new QVBoxLayout(panel);
     col->setContentsMargins(20, 14, 20, 20);
     auto* title = new QLabel(QString::fromUtf8(info->title), panel);
