@@ -27,6 +27,7 @@ TF_Loading::TF_Loading(QWidget* parent) : QDialog(parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
     connect(Timer1, &QTimer::timeout, this, &TF_Loading::Timer1Timer);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
