@@ -206,6 +206,13 @@ bool TF_Form::previewKey(QKeyEvent* event)
     bool consumed = false;
     if (!runGuarded([&] { consumed = FormKeyDown(event); }))
         consumed = true;
+    if (!consumed && event->key() == Qt::Key_F5 && m_mainAction) {
+        runGuarded(m_mainAction);
+        consumed = true;
+    } else if (!consumed && event->key() == Qt::Key_Escape && m_escCloses) {
+        reject();
+        consumed = true;
+    }
     if (consumed)
         event->accept();
     return consumed;

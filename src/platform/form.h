@@ -32,6 +32,10 @@ public:
 
     // Key preview: FormKeyDown sees key presses before the focused control (on by default).
     void setKeyPreview(bool on) { m_keyPreview = on; }
+    // The system's key conventions, applied when FormKeyDown leaves the key alone: F5 runs the
+    // window's main action (guarded), Esc closes the window.
+    void setMainAction(std::function<void()> action) { m_mainAction = std::move(action); }
+    void setEscCloses(bool on) { m_escCloses = on; }
     bool keyPreview() const { return m_keyPreview; }
 
     // How many times FormActivate has run (tests).
@@ -76,6 +80,8 @@ private:
 
     bool m_skipActivate = false;
     bool m_keyPreview = true;
+    bool m_escCloses = false;
+    std::function<void()> m_mainAction;
     bool m_openPending = false;       // shown, FormActivate of the opening not yet run
     bool m_ignoreActivation = false;  // the activation that comes with the opening
     int m_activateCount = 0;

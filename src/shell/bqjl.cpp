@@ -24,6 +24,8 @@ TF_Bqjl* F_Bqjl = nullptr;
 
 TF_Bqjl::TF_Bqjl(QWidget* parent) : TF_Form(parent)
 {
+    setMainAction([this] { btnFindClick(); });
+    setEscCloses(true);
     setObjectName(QStringLiteral("F_Bqjl"));
     setWindowTitle(QStringLiteral("便签记录"));
     resize(640, 480);
@@ -140,19 +142,6 @@ void TF_Bqjl::FormClose()
 {
     if (!saveRtfFile(noteFile(), RichEdit1->document()))
         msgInfo(QStringLiteral("便签无法保存到“") + noteFile() + QStringLiteral("”！"), this);
-}
-
-bool TF_Bqjl::FormKeyDown(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F5) {
-        runGuarded([this] { btnFindClick(); });
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        reject();
-        return true;
-    }
-    return false;
 }
 
 void TF_Bqjl::btnTimeClick()

@@ -35,7 +35,6 @@ public:
 
 protected:
     void FormActivate() override;
-    bool FormKeyDown(QKeyEvent* event) override;
     void FormClose() override;
 
 private:

@@ -30,6 +30,8 @@ bool bitOn(const QString& value)
 
 TF_Xtcs::TF_Xtcs(QWidget* parent) : TF_Form(parent)
 {
+    setMainAction([this] { btnOKClick(); });
+    setEscCloses(true);
     setObjectName(QStringLiteral("F_Xtcs"));
     setWindowTitle(QStringLiteral("系统设置"));
 
@@ -138,19 +140,6 @@ void TF_Xtcs::FormActivate()
         c.box->setChecked(bitOn(cs.text(0, QString::fromLatin1(c.column))));
     tPosfkws->setValue(int(cs.number(0, QStringLiteral("cs_posfkws"))));
     tXsws->setValue(int(cs.number(0, QStringLiteral("cs_xsws"))));
-}
-
-bool TF_Xtcs::FormKeyDown(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F5) {
-        runGuarded([this] { btnOKClick(); });
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        reject();
-        return true;
-    }
-    return false;
 }
 
 void TF_Xtcs::btnOKClick()

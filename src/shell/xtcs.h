@@ -44,7 +44,6 @@ public:
 
 protected:
     void FormActivate() override;
-    bool FormKeyDown(QKeyEvent* event) override;
 
 private:
     struct Check {

@@ -117,6 +117,8 @@ void TF_Xtsd::btnOKClick()
 
 TF_PwdModi::TF_PwdModi(QWidget* parent) : TF_Form(parent)
 {
+    setMainAction([this] { btnOKClick(); });
+    setEscCloses(true);
     setObjectName(QStringLiteral("F_PwdModi"));
     setWindowTitle(QStringLiteral("修改密码"));
 
@@ -167,19 +169,6 @@ void TF_PwdModi::FormActivate()
     tnewpwd->clear();
     tnewpwd2->clear();
     tOldPwd->setFocus();
-}
-
-bool TF_PwdModi::FormKeyDown(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F5) {
-        runGuarded([this] { btnOKClick(); });
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        reject();
-        return true;
-    }
-    return false;
 }
 
 void TF_PwdModi::btnOKClick()

@@ -46,7 +46,6 @@ public:
 
 protected:
     void FormActivate() override;
-    bool FormKeyDown(QKeyEvent* event) override;
 };
 
 extern TF_Xtsd* F_Xtsd;

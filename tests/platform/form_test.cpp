@@ -184,6 +184,30 @@ TEST_F(FormTest, TheWindowSeesKeysFirstEachOnce)
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(FormTest, F5RunsTheMainActionAndEscClosesUnlessTheWindowTakesTheKey)
+{
+    ProbeForm form;
+    int runs = 0;
+    form.setMainAction([&] {
+        ++runs;
+        throw DbError(QStringLiteral("no such table: jxc_x"));  // reaches the error box, not the loop
+    });
+    form.setEscCloses(true);
+    form.onKey = [](QKeyEvent* e) { return e->key() == Qt::Key_F5 && e->modifiers() == Qt::ShiftModifier; };
+    form.show();
+    ASSERT_TRUE(becomesActive(&form));
+    form.edit->setFocus();
+
+    QTest::keyClick(form.edit, Qt::Key_F5, Qt::ShiftModifier);  // the window's own handler wins
+    EXPECT_EQ(runs, 0);
+    QTest::keyClick(form.edit, Qt::Key_F5);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(MsgScript::last().kind, MsgKind::Error);
+    EXPECT_TRUE(form.isVisible());
+    QTest::keyClick(form.edit, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+}
+
 TEST_F(FormTest, TheClosePromptCanKeepTheWindowOpen)
 {
     ProbeForm form;

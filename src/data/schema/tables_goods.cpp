@@ -1,5 +1,5 @@
 // The goods catalogue: categories, goods, named prices, colours and sizes with their groups,
-// units, specifications, brands, variant barcodes and labels, reminders and the price log.
+// units, goods specs (规格), brands, variant barcodes and labels, reminders and the price log.
 #include "data/schema/tables.h"
 
 namespace {
@@ -70,7 +70,7 @@ const ColumnDef kDw[] = {
     {"id", Counter}, {"dw_sn", Varchar, 8}, {"dw_name", Varchar, 64},
 };
 
-// Specifications (sample list)
+// Goods specs 规格 (sample list)
 const ColumnDef kGgxh[] = {
     {"id", Counter}, {"gg_sn", Varchar, 8}, {"gg_name", Varchar, 64},
 };
