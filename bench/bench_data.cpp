@@ -1,11 +1,11 @@
 // The data access layer against bare sqlite3 prepared statements doing the same work:
 // reading 100,000 rows of text, money and bit columns into text values, and 10,000 single
 // values.
+#include "benchdb.h"
 #include "data/datamodule.h"
 #include "data/values.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstring>
@@ -17,16 +17,9 @@ constexpr int kRows = 100000;
 constexpr int kValues = 10000;
 
 struct Fixture {
-    QTemporaryDir dir;
-    TF_DataModule dm;
+    BenchDb db;
     Fixture()
     {
-        DataModule = &dm;
-        setDataDir(dir.path());
-        Database create;
-        create.open(dir.filePath("jxc.mdb"), true);
-        create.close();
-        connectDb("jxc.mdb");
         execSql("create table g (id integer primary key autoincrement, g_sn varchar(32) collate nocase,"
                 " g_name varchar(64) collate nocase, g_jj money real, g_sj money real, g_jy bit not null default 0,"
                 " g_note text collate nocase)");

@@ -1,12 +1,12 @@
 // The data grid on 10,000 loaded rows: binding a re-opened query (rows, footers, focus), one
 // keystroke of the search box, drawing the first screen, and collecting the cells of an
 // export.
+#include "benchdb.h"
 #include "data/datamodule.h"
 #include "platform/datagrid.h"
 
 #include <QApplication>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -14,19 +14,12 @@ namespace {
 constexpr int kRows = 10000;
 
 struct Fixture {
-    QTemporaryDir dir;
-    TF_DataModule dm;
+    BenchDb db;
     NamedQuery query{"Q_Goods", "select * from g order by id"};
     DataGrid grid;
 
     Fixture()
     {
-        DataModule = &dm;
-        setDataDir(dir.path());
-        Database create;
-        create.open(dir.filePath("jxc.mdb"), true);
-        create.close();
-        connectDb("jxc.mdb");
         execSql("create table g (id integer primary key autoincrement, g_sn varchar(32) collate nocase,"
                 " g_name varchar(64) collate nocase, g_jm varchar(32) collate nocase, g_kc money real,"
                 " g_jj money real, g_jy bit not null default 0)");

@@ -140,6 +140,17 @@ qint64 appendRow(const QString& table, const SqlParams& fields)
     return mainDb().appendRow(table, fields);
 }
 
+void saveSingleRow(const QString& table, const SqlParams& fields)
+{
+    QStringList assignments;
+    for (const auto& field : fields)
+        assignments << field.first + QStringLiteral("=:") + field.first;
+    Transaction tx;
+    if (mainDb().exec(QStringLiteral("update %1 set %2").arg(table, assignments.join(u',')), fields) == 0)
+        appendRow(table, fields);
+    tx.commit();
+}
+
 void setErrorReporter(ErrorReporter reporter)
 {
     g_reporter = std::move(reporter);

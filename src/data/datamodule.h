@@ -69,6 +69,9 @@ void setExcelConn(const QString& path);
 void closeExcelConn(const QString& ignored = QString());
 // Appends one row to a table and returns its id.
 qint64 appendRow(const QString& table, const SqlParams& fields);
+// Writes the given fields of a table that holds one row (the company, the settings): updated
+// in place, so the fields not given keep their values; inserted when the table is empty.
+void saveSingleRow(const QString& table, const SqlParams& fields);
 
 // ---- Hooks the layers above install -------------------------------------------------------
 

@@ -298,18 +298,7 @@ void TF_Guide::btnNext2Click()
                               {QStringLiteral("c_jc"), tjc->text().trimmed()},
                               {QStringLiteral("c_tele"), ttele->text().trimmed()},
                               {QStringLiteral("c_address"), taddress->text().trimmed()}};
-    Transaction t;
-    const QString first = selectValue(QStringLiteral("select min(id) from jxc_company"));
-    if (first.isEmpty()) {
-        appendRow(QStringLiteral("jxc_company"), values);
-    } else {
-        SqlParams params = values;
-        params.push_back({QStringLiteral("id"), first.toLongLong()});
-        execSql(QStringLiteral("update jxc_company set c_name=:c_name,c_jc=:c_jc,c_tele=:c_tele,c_address=:c_address "
-                               "where id=:id"),
-                params);
-    }
-    t.commit();
+    saveSingleRow(QStringLiteral("jxc_company"), values);
     showStep(3);
 }
 

@@ -171,17 +171,9 @@ bool TF_Xtcs::saveValue()
     for (const Check& c : std::as_const(m_checks))
         settings.push_back({QString::fromLatin1(c.column), c.box->isChecked()});
 
-    auto assignments = [](const SqlParams& values) {
-        QStringList parts;
-        for (const auto& [column, value] : values)
-            parts << column + QStringLiteral("=:") + column;
-        return parts.join(QLatin1Char(','));
-    };
     Transaction t;
-    if (mainDb().exec(QStringLiteral("update jxc_company set ") + assignments(companyValues), companyValues) == 0)
-        appendRow(QStringLiteral("jxc_company"), companyValues);
-    if (mainDb().exec(QStringLiteral("update jxc_xtcs set ") + assignments(settings), settings) == 0)
-        appendRow(QStringLiteral("jxc_xtcs"), settings);
+    saveSingleRow(QStringLiteral("jxc_company"), companyValues);
+    saveSingleRow(QStringLiteral("jxc_xtcs"), settings);
     t.commit();
     return true;
 }
