@@ -1,8 +1,11 @@
 // The program: one copy at a time, the splash, the hidden main window and the data module,
-// then the event loop until the main window ends the program.
+// then the event loop until the main window ends the program. The shell links no subsystem:
+// each subsystem's windows are registered here, before the program starts.
+#include "masterdata/masterdata.h"
 #include "shell/startup.h"
 
 int main(int argc, char** argv)
 {
+    registerMasterdataWindows();
     return runProgram(argc, argv);
 }

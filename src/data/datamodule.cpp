@@ -8,6 +8,7 @@ TF_DataModule* DataModule = nullptr;
 QString dbFileName;
 
 namespace {
+QString g_shopDir;
 QString g_dataDir;
 ErrorReporter g_reporter;
 WorkbookReader g_workbookReader;
@@ -61,11 +62,24 @@ Database& mainDb()
     return DataModule->ADOConn;
 }
 
+QString shopDir()
+{
+    return g_shopDir.isEmpty() ? QCoreApplication::applicationDirPath() : g_shopDir;
+}
+
+void setShopDir(const QString& dir)
+{
+    g_shopDir = dir;
+}
+
+QString shopPath(const QString& relative)
+{
+    return QDir(shopDir()).filePath(relative);
+}
+
 QString dataDir()
 {
-    if (g_dataDir.isEmpty())
-        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data"));
-    return g_dataDir;
+    return g_dataDir.isEmpty() ? shopPath(QStringLiteral("data")) : g_dataDir;
 }
 
 void setDataDir(const QString& dir)

@@ -48,7 +48,15 @@ Database& mainDb();
 // The file name of the open database inside the data folder ("jxc.mdb").
 extern QString dbFileName;
 
-// Folder of the program's data ("<program folder>/data"); tests and tools may point it elsewhere.
+// The shop's folder: everything the shop keeps and the user may change (data/ with the database,
+// picture/, report/, the contract folders, note.rtf, backups by default). Until the shop folder
+// is chosen it is the program's folder; tests and tools point it elsewhere.
+QString shopDir();
+void setShopDir(const QString& dir);
+// A path inside the shop's folder ("picture/100001.jpg").
+QString shopPath(const QString& relative);
+
+// Folder of the database ("<shop folder>/data" unless set); tests and tools may point it elsewhere.
 QString dataDir();
 void setDataDir(const QString& dir);
 

@@ -643,6 +643,8 @@ bool conditionHolds(const QString& cell, const GridFilter& f)
 {
     if (f.op == FilterOp::Like)
         return cell.contains(f.value, Qt::CaseInsensitive);
+    if (f.op == FilterOp::Prefix)
+        return cell.startsWith(f.value, Qt::CaseInsensitive);
     if (cell.isEmpty())  // a NULL is neither equal nor unequal to anything
         return false;
     bool a = false;

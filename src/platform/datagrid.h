@@ -107,10 +107,12 @@ private:
     bool m_footerRed = false;
 };
 
-enum class FilterOp { Like, Equal, NotEqual };
+enum class FilterOp { Like, Prefix, Equal, NotEqual };
 
 // One condition of the grid's filter. Like: the field contains the value, case-insensitive.
-// Equal / NotEqual: compared as numbers when both are numbers, else as text ignoring case.
+// Prefix: the field begins with the value, case-insensitive (a category code and its
+// sub-categories). Equal / NotEqual: compared as numbers when both are numbers, else as text
+// ignoring case.
 struct GridFilter {
     QString field;
     FilterOp op = FilterOp::Like;

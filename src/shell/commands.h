@@ -4,6 +4,8 @@
 // positions it indexes.
 #pragma once
 
+#include "platform/form.h"
+
 #include <QString>
 #include <QVector>
 #include <functional>
@@ -40,6 +42,18 @@ QString notAvailableText(const QString& name);
 // start-up; a window nobody registered is not part of this version.
 using WindowOpener = std::function<void(const QString& caption)>;
 void registerWindow(const QString& windowClass, WindowOpener opener);
+// The usual opener: the window kept in `global`, created on first use, titled with the caption
+// when one is given, shown modally.
+template <class T>
+void registerForm(const QString& windowClass, T*& global)
+{
+    registerWindow(windowClass, [&global](const QString& caption) {
+        T* form = ensureForm(global);
+        if (!caption.isEmpty())
+            form->setWindowTitle(caption);
+        form->showModalForm();
+    });
+}
 void unregisterWindow(const QString& windowClass);
 bool windowAvailable(const QString& windowClass);
 // Opens a window by its class name. A window that is not available shows notAvailableText of

@@ -238,13 +238,13 @@ TEST(DataModule, MissingDatabaseIsReportedAndNeverCreated)
     EXPECT_TRUE(reported.contains("jxc.mdb")) << reported.toStdString();
     EXPECT_FALSE(QFile::exists(missing + "/jxc.mdb"));
     setErrorReporter(nullptr);
-    setDataDir(db.dir());
+    setDataDir(QString());
 }
 
 TEST(DataModule, NotADatabaseIsRefused)
 {
     TestDb db(false);
-    const QString junk = db.dir() + "/junk.mdb";
+    const QString junk = dataDir() + "/junk.mdb";
     {
         QFile f(junk);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -141,6 +141,9 @@ TEST_F(DataGridTest, SearchAndFiltersWorkOnTheLoadedRows)
     // The category code anywhere in the goods' code: 1100100 contains 1001.
     grid.setFilter({{QStringLiteral("gc_sn"), FilterOp::Like, QStringLiteral("1001")}});
     EXPECT_EQ(shownCodes(), QStringList({QStringLiteral("100002"), QStringLiteral("100003")}));
+    // As a prefix the same code takes in only the codes that begin with it.
+    grid.setFilter({{QStringLiteral("gc_sn"), FilterOp::Prefix, QStringLiteral("1001")}});
+    EXPECT_EQ(shownCodes(), QStringList({QStringLiteral("100002")}));
 
     // AND of several values.
     grid.setFilter({{QStringLiteral("g_name"), FilterOp::Like, QStringLiteral("鞋")},

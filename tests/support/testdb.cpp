@@ -2,13 +2,18 @@
 
 #include "data/schema/schema.h"
 
+#include <QDir>
+
 TestDb::TestDb(bool withSchema, const QDateTime& clock)
 {
     Clock::setFixed(clock);
+    m_oldShopDir = shopDir();
     m_oldDataDir = dataDir();
     m_oldModule = DataModule;
-    setDataDir(m_dir.path());
-    m_path = m_dir.filePath(QStringLiteral("jxc.mdb"));
+    setShopDir(m_dir.path());
+    setDataDir(QString());
+    QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+    m_path = m_dir.filePath(QStringLiteral("data/jxc.mdb"));
     if (withSchema) {
         createDatabaseFile(m_path);
     } else {
@@ -24,6 +29,7 @@ TestDb::~TestDb()
 {
     m_module.reset();
     DataModule = m_oldModule;
+    setShopDir(m_oldShopDir);
     setDataDir(m_oldDataDir);
     Clock::reset();
 }

@@ -1,0 +1,10 @@
+#include "masterdata/masterdata.h"
+
+void registerMasterdataWindows()
+{
+    registerGoodsListWindows();
+    registerGoodsWindows();
+    registerSizeColorWindows();
+    registerPartnerWindows();
+    registerStaffWindows();
+}

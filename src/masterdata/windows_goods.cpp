@@ -1,0 +1,5 @@
+#include "masterdata/masterdata.h"
+
+void registerGoodsWindows()
+{
+}
