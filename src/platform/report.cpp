@@ -1,6 +1,7 @@
 #include "platform/report.h"
 
 #include "data/namedquery.h"
+#include "platform/pdftextmap.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -161,7 +162,9 @@ bool Report::exportPdf(const QString& path) const
     if (!painter.begin(&writer))
         return false;
     paintCopies(painter, doc, 1, [&] { return writer.newPage(); });
-    return painter.end();
+    if (!painter.end())
+        return false;
+    return fixPdfTextMap(path);
 }
 
 QImage Report::renderPage(int page, int dpi) const
@@ -185,7 +188,12 @@ bool Report::printTo(QPrinter& printer, int copies) const
     if (copies < 1 || !painter.begin(&printer))
         return false;
     paintCopies(painter, doc, copies, [&] { return printer.newPage(); });
-    return painter.end();
+    if (!painter.end())
+        return false;
+    // Printed to a PDF file: its text reads as printed, as every PDF the program writes.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return fixPdfTextMap(printer.outputFileName());
+    return true;
 }
 
 bool Report::print(int copies, QWidget* parent) const

@@ -2,6 +2,7 @@
 // columns, code-built lists, PDF output and the print paths.
 #include "data/clock.h"
 #include "data/datamodule.h"
+#include "platform/pdftextmap.h"
 #include "platform/report.h"
 #include "platform/reportlist.h"
 #include "support/testdb.h"
@@ -197,6 +198,22 @@ TEST(ReportRender, BillFromTemplateToPdf)
     EXPECT_TRUE(lastPage.contains(QStringLiteral("备注：含'引号'的备注")));
     EXPECT_TRUE(lastPage.contains(QStringLiteral("操作员：admin")));
     EXPECT_FALSE(squeeze(pages[0]).contains(QStringLiteral("合计465")));
+}
+
+// Ideographs that share their glyph with a radical read back, search and copy as the ideographs
+// drawn (禾 not ⽲, 女 not ⼥, 日 not ⽇), also when a radical itself is drawn beside its twin.
+TEST(ReportRender, PdfTextReadsAsPrinted)
+{
+    EXPECT_EQ(ideographOfRadical(QChar(0x2F72)), QChar(0x79BE));
+    EXPECT_EQ(ideographOfRadical(QChar(0x79BE)), QChar(0x79BE));
+    const QString shown = QStringLiteral("禾岚女式凉鞋 日期 人民币 户 一二三 123");
+    QTemporaryDir dir;
+    Report rpt;
+    rpt.setLayout(oneText(QStringLiteral("[t]")));
+    rpt.setVariable(QStringLiteral("t"), reportQuote(shown));
+    const QString pdf = dir.filePath(QStringLiteral("t.pdf"));
+    ASSERT_TRUE(rpt.exportPdf(pdf));
+    EXPECT_EQ(pdfText(pdf).trimmed(), shown);
 }
 
 TEST(ReportRender, BillWithoutLinesPrintsZeroTotals)

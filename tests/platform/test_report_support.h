@@ -47,42 +47,11 @@ inline QString runTool(const QString& program, const QStringList& args)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// The text of a PDF, pages separated by form feeds. The CJK fonts draw many ideographs with
-// the glyph of a radical, and the PDF's text map then names the radical ("⽇期" for "日期"):
-// such radicals are read back as the ideograph of the same glyph.
+// The text of a PDF, pages separated by form feeds.
 inline QString pdfText(const QString& pdf, const QStringList& extra = {})
 {
-    static const QHash<QChar, QChar> radicals = [] {
-        QHash<QChar, QChar> map;
-        QFont font;
-        font.setFamilies({ReportFont::defaultFamily()});
-        const QRawFont raw = QRawFont::fromFont(font);
-        QString ideographs, radicalChars;
-        for (char16_t c = 0x4E00; c <= 0x9FFF; ++c)
-            ideographs += QChar(c);
-        for (char16_t c = 0x2E80; c <= 0x2FDF; ++c)
-            radicalChars += QChar(c);
-        QHash<quint32, QChar> byGlyph;
-        const QList<quint32> glyphs = raw.glyphIndexesForString(ideographs);
-        for (int i = 0; i < glyphs.size(); ++i) {
-            if (glyphs[i] && !byGlyph.contains(glyphs[i]))
-                byGlyph.insert(glyphs[i], ideographs[i]);
-        }
-        const QList<quint32> radicalGlyphs = raw.glyphIndexesForString(radicalChars);
-        for (int i = 0; i < radicalGlyphs.size(); ++i) {
-            if (byGlyph.contains(radicalGlyphs[i]))
-                map.insert(radicalChars[i], byGlyph.value(radicalGlyphs[i]));
-        }
-        return map;
-    }();
-    QString text = runTool(QStringLiteral("pdftotext"),
-                           extra + QStringList{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-    for (QChar& c : text) {
-        const auto it = radicals.constFind(c);
-        if (it != radicals.constEnd())
-            c = *it;
-    }
-    return text;
+    return runTool(QStringLiteral("pdftotext"),
+                   extra + QStringList{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
 }
 
 // Pages of a PDF's text.
