@@ -264,6 +264,37 @@ TEST_F(GoodsDialogs, HostileTextsInTheNameBoxesAreStoredAsTheyStand)
     EXPECT_EQ(goodsField(QStringLiteral("L1"), QStringLiteral("g_name")), g.name);
 }
 
+TEST_F(GoodsDialogs, TheCategoryPanelCreatesRenamesAndDeletesBranches)
+{
+    ASSERT_TRUE(addGoods(shoe(QStringLiteral("K1"), QString())).ok());
+    auto count = [] { return selectValue(QStringLiteral("select count(*) from jxc_goodsclass")).toInt(); };
+    MsgScript::answer(MsgAnswer::Yes);
+    openScripted<TF_Spxxgl_Modi>(F_Spxxgl_Modi, [&](TF_Spxxgl_Modi* w) {
+        w->btnGc->click();
+        EXPECT_TRUE(w->PanelClass->isVisible());
+        // A category under 男鞋 and one under that: codes drawn from their parents.
+        w->tvClass->selectById(2);
+        w->N_CreateClick();
+        EXPECT_EQ(w->tvClass->currentId(), 4);
+        EXPECT_EQ(w->tvClass->currentCode(), "1000101");
+        w->N_CreateClick();
+        EXPECT_EQ(w->tvClass->currentCode(), "1000101100");
+        EXPECT_TRUE(w->tvClass->renameCurrent(QStringLiteral("童鞋")));
+        EXPECT_EQ(selectValue(QStringLiteral("select gc_name||gc_jm from jxc_goodsclass where gc_cid=5")), "童鞋TX");
+        EXPECT_EQ(count(), 5);
+        // 男鞋 holds goods below it; the new branch goes whole after one question.
+        w->tvClass->selectById(2);
+        w->N_DeleteClick();
+        EXPECT_EQ(count(), 5);
+        w->tvClass->selectById(4);
+        w->N_DeleteClick();
+        EXPECT_EQ(count(), 3);
+        EXPECT_EQ(w->tvClass->currentId(), 2);
+        w->btnExit->click();
+    });
+    EXPECT_EQ(MsgScript::texts(), QStringList({"该类别下有商品信息，不能删除！", "您确定要删除当前类别吗?"}));
+}
+
 // ---- The goods save ---------------------------------------------------------------------
 
 TEST_F(GoodsDialogs, SaveRefusesIncompleteGoodsAndWritesNothing)
