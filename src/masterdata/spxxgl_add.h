@@ -1,0 +1,28 @@
+// "增加商品": enters goods one after another; stays open after each save and lists the goods
+// saved since it was opened.
+#pragma once
+
+#include "masterdata/spxxgl_edit.h"
+
+class DataGrid;
+
+class TF_Spxxgl_Add : public TF_SpxxglEdit {
+    Q_OBJECT
+public:
+    explicit TF_Spxxgl_Add(QWidget* parent = nullptr);
+
+    DataGrid* DBGridTmp = nullptr;  // "已存商品"
+
+    void btnSaveClick() override;
+    void btnGcClick() override;
+    void btnPriceClick() override;
+    // Empties the fields and refills the lists; the category stays chosen.
+    void resetFields();
+
+protected:
+    void FormActivate() override;
+    void FormClose() override;
+    void categoryConfirmed() override;
+};
+
+extern TF_Spxxgl_Add* F_Spxxgl_Add;
