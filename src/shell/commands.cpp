@@ -175,6 +175,13 @@ bool windowAvailable(const QString& windowClass)
     return openers().contains(windowClass);
 }
 
+QStringList registeredWindows()
+{
+    QStringList classes = openers().keys();
+    classes.sort();
+    return classes;
+}
+
 bool openWindow(const QString& windowClass, const QString& caption, const QString& name)
 {
     const auto it = openers().constFind(windowClass);

@@ -7,6 +7,7 @@
 #include "platform/form.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 
@@ -56,6 +57,8 @@ void registerForm(const QString& windowClass, T*& global)
 }
 void unregisterWindow(const QString& windowClass);
 bool windowAvailable(const QString& windowClass);
+// Every window class registered, sorted (tests restore the registry with it).
+QStringList registeredWindows();
 // Opens a window by its class name. A window that is not available shows notAvailableText of
 // `name` in an information box. Returns true when the window was opened.
 bool openWindow(const QString& windowClass, const QString& caption, const QString& name);

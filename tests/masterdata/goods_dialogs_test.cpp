@@ -20,6 +20,7 @@
 #include "shell/commands.h"
 #include "shell/tips.h"
 #include "support/testdb.h"
+#include "support/windowregistry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +45,7 @@ protected:
         db = std::make_unique<TestDb>();
         MsgScript::reset();
         TF_Form::clearScripts();
-        registerGoodsWindows();
+        windows = std::make_unique<ScopedWindows>(registerGoodsWindows);
         // Categories 男鞋 and, below it, 运动鞋; a size group of 39 and 40 and a colour group of
         // red and black.
         execSql(QStringLiteral("insert into jxc_goodsclass (gc_sn,gc_name,gc_jm,gc_pid,gc_cid) values "
@@ -67,6 +68,7 @@ protected:
         EXPECT_EQ(MsgScript::pending(), 0) << "a scripted answer was not used";
         TF_Form::clearScripts();
         MsgScript::reset();
+        windows.reset();
         db.reset();
     }
 
@@ -107,6 +109,7 @@ protected:
     }
 
     std::unique_ptr<TestDb> db;
+    std::unique_ptr<ScopedWindows> windows;
 };
 
 // Opens a kept window modally and runs `script` on it once it is activated.

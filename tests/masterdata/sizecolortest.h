@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/msgbox.h"
 #include "support/testdb.h"
+#include "support/windowregistry.h"
 
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ protected:
         TF_Form::clearScripts();
         modeFlag.clear();
         callerFlag.clear();
-        registerSizeColorWindows();
+        windows = std::make_unique<ScopedWindows>(registerSizeColorWindows);
     }
     void TearDown() override
     {
@@ -32,6 +33,7 @@ protected:
         TF_Form::clearScripts();
         MsgScript::reset();
         callerFlag.clear();
+        windows.reset();
         db.reset();
     }
 
@@ -52,4 +54,5 @@ protected:
     static QString value(const QString& sql, const SqlParams& params = {}) { return selectValue(sql, params); }
 
     std::unique_ptr<TestDb> db;
+    std::unique_ptr<ScopedWindows> windows;
 };
