@@ -1,8 +1,8 @@
 #include "platform/report.h"
 
+#include "data/datamodule.h"
 #include "data/namedquery.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
@@ -53,7 +53,7 @@ Report::~Report() = default;
 
 QString Report::reportDir()
 {
-    return g_reportDir.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/report") : g_reportDir;
+    return g_reportDir.isEmpty() ? shopPath(QStringLiteral("report")) : g_reportDir;
 }
 
 void Report::setReportDir(const QString& dir)

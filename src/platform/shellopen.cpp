@@ -1,5 +1,7 @@
 #include "platform/shellopen.h"
 
+#include "platform/msgbox.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -24,4 +26,19 @@ bool shellOpen(const QString& target)
 void setShellOpener(ShellOpener opener)
 {
     g_opener = std::move(opener);
+}
+
+QString shellOpenFailedText(const QString& target)
+{
+    return QStringLiteral("无法打开“%1”：这台电脑上没有找到可以打开它的浏览器或程序。\n\n"
+                          "请复制这个地址，在浏览器中打开：\n%1")
+        .arg(target);
+}
+
+bool shellOpenOrSay(const QString& target, QWidget* parent)
+{
+    if (shellOpen(target))
+        return true;
+    msgInfo(shellOpenFailedText(target), parent);
+    return false;
 }

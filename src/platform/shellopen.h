@@ -6,9 +6,16 @@
 #include <QUrl>
 #include <functional>
 
+class QWidget;
+
 // A text with a scheme ("http://...", "mailto:...", "file:...") is opened as an address, any
 // other text as a path (relative to the working folder). False when nothing could open it.
 bool shellOpen(const QString& target);
+// shellOpen, and when nothing could open the target, a box saying so with the address (or path)
+// for the user to copy. Returns whether it was opened.
+bool shellOpenOrSay(const QString& target, QWidget* parent = nullptr);
+// The text of that box.
+QString shellOpenFailedText(const QString& target);
 
 // Replaces the desktop's opener (QDesktopServices::openUrl); tests record what is opened.
 // An empty opener restores the desktop's.
