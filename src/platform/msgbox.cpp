@@ -205,7 +205,7 @@ QString dbErrorText(const DbError& error)
 {
     const QString words = error.message();
     if (error.code() == 0)
-        return hasChinese(words) ? words : QStringLiteral("操作没有完成。\n\n详细信息：") + words;
+        return words;
     const QString file = QDir::toNativeSeparators(error.file());
     QString what;
     switch (error.code() & 0xff) {
@@ -248,7 +248,8 @@ bool runGuarded(const std::function<void()>& action)
     } catch (const DbError& e) {
         msgDbError(dbErrorText(e));
     } catch (const std::exception& e) {
-        msgDbError(dbErrorText(DbError(QString::fromUtf8(e.what()))));
+        const QString words = QString::fromUtf8(e.what());
+        msgDbError(hasChinese(words) ? words : QStringLiteral("操作没有完成。\n\n详细信息：") + words);
     }
     return false;
 }

@@ -42,7 +42,7 @@ QString qtFileFilter(const QString& filter);
 
 // The text of the standard error box for a failure: a Chinese sentence saying what failed and on
 // which database file, then the database's own words as the detail. A message of the program's
-// own (already a Chinese sentence) stands as it is.
+// own (an error SQLite did not report: already a Chinese sentence) stands as it is.
 class DbError;
 QString dbErrorText(const DbError& error);
 
