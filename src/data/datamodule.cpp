@@ -1,6 +1,5 @@
 #include "data/datamodule.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
