@@ -4,10 +4,43 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
+
 ShellOpener g_opener;
+
+bool desktopOpen(const QUrl& url)
+{
+    if (isHeadless())
+        return false;
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return tool.isEmpty() ? QDesktopServices::openUrl(url) : openWithTool(tool, url);
+}
+
+}  // namespace
+
+bool openWithTool(const QString& tool, const QUrl& url, int waitMs)
+{
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(tool, {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
+    if (!process->waitForStarted(3000)) {
+        delete process;
+        return false;
+    }
+    if (process->waitForFinished(waitMs)) {
+        const bool ok = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        delete process;
+        return ok;
+    }
+    // Still running: it runs the program it started. It is left to end by itself (never killed,
+    // even when this program ends first).
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    return true;
 }
 
 bool shellOpen(const QString& target)
@@ -20,7 +53,7 @@ bool shellOpen(const QString& target)
                                                      : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
     if (!url.isValid())
         return false;
-    return g_opener ? g_opener(url) : QDesktopServices::openUrl(url);
+    return g_opener ? g_opener(url) : desktopOpen(url);
 }
 
 void setShellOpener(ShellOpener opener)

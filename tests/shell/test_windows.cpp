@@ -538,6 +538,28 @@ TEST_F(WindowTest, HelpCentreWithoutABrowserSaysSoAndShowsTheAddress)
     setShellOpener({});
 }
 
+TEST(ShellOpen, TheOpenersAnswerCounts)
+{
+    QTemporaryDir dir;
+    auto tool = [&](const char* name, const QByteArray& body) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write("#!/bin/sh\n" + body + "\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    };
+    const QUrl url(QStringLiteral("https://support.jxc.example/"));
+    // xdg-open without a browser ends at once with code 3; with one it ends well or keeps running.
+    EXPECT_FALSE(openWithTool(tool("nobrowser", "exit 3"), url));
+    EXPECT_TRUE(openWithTool(tool("browser", "exit 0"), url));
+    EXPECT_TRUE(openWithTool(tool("running", "sleep 2"), url, 200));
+    EXPECT_FALSE(openWithTool(dir.filePath("missing"), url));
+    // Without a screen nothing opens, and shellOpen says so.
+    EXPECT_FALSE(shellOpen(url.toString()));
+}
+
 TEST_F(WindowTest, DatabaseErrorsStartWithAChineseSentenceAndKeepTheDatabasesWords)
 {
     EXPECT_FALSE(runGuarded([] { execSql(QStringLiteral("insert into nowhere values (1)")); }));
