@@ -4,11 +4,9 @@
 #include "data/datamodule.h"
 #include "platform/msgbox.h"
 #include "platform/rtf.h"
-#include "shell/mainform.h"
 
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QFontComboBox>
 #include <QHBoxLayout>
