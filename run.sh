@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program, creates data/jxc.mdb beside it when there is
-# none, and starts it.
+# Installs what is missing, builds the program, creates the shop's database when there is none
+# (never over an existing one), and starts it. The shop's folder lies outside the build:
+# $JXC_SHOP_DIR when set, else ~/.local/share/jxc ($XDG_DATA_HOME/jxc).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -11,14 +12,20 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJXC_TESTS=OFF
 cmake --build build -j "$jobs" --target jxc jxc-mkdb
 
 bin=build/bin
-if [ ! -f "$bin/data/jxc.mdb" ]; then
-  mkdir -p "$bin/data"
-  "$bin/jxc-mkdb" "$bin/data/jxc.mdb"
-  echo "Created a new database: $bin/data/jxc.mdb"
+shop="${JXC_SHOP_DIR:-${XDG_DATA_HOME:-$HOME/.local/share}/jxc}"
+db="$shop/data/jxc.mdb"
+if [ ! -e "$db" ]; then
+  mkdir -p "$shop/data"
+  if [ -f "$bin/data/jxc.mdb" ]; then
+    # A database an earlier version kept inside the build folder moves to the shop's folder.
+    cp -p "$bin/data/jxc.mdb" "$db"
+    echo "Copied the database from $bin/data/jxc.mdb to $db"
+  else
+    "$bin/jxc-mkdb" "$db"
+    echo "Created a new database: $db"
+  fi
 fi
-for d in report; do
-  [ -d "$d" ] && { mkdir -p "$bin/$d"; cp -rn "$d"/. "$bin/$d"/ 2>/dev/null || true; }
-done
+echo "The shop's data: $shop"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
   echo "No display: the program needs a graphical desktop (DISPLAY or WAYLAND_DISPLAY is not set)." >&2

@@ -12,6 +12,11 @@ DbError::DbError(const QString& message, const QString& sql)
 {
 }
 
+DbError::DbError(const QString& message, const QString& sql, int code, const QString& file)
+    : std::runtime_error(message.toStdString()), m_message(message), m_sql(sql), m_code(code), m_file(file)
+{
+}
+
 // ---- ResultSet -----------------------------------------------------------------------------
 
 int ResultSet::columnIndex(const QString& name) const
@@ -168,8 +173,9 @@ void Database::clearCache()
 
 void Database::fail(const QString& sql) const
 {
-    const QString msg = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("数据库没有连接");
-    throw DbError(msg, sql);
+    if (!m_db)
+        throw DbError(QStringLiteral("数据库没有连接"), sql);
+    throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), sql, sqlite3_extended_errcode(m_db), m_path);
 }
 
 sqlite3_stmt* Database::prepare(const QString& sql, const QByteArray& utf8, const char** tail, bool cache)

@@ -23,12 +23,20 @@ struct sqlite3_stmt;
 class DbError : public std::runtime_error {
 public:
     explicit DbError(const QString& message, const QString& sql = QString());
+    // A failure SQLite reported: its words, its extended result code and the database file.
+    DbError(const QString& message, const QString& sql, int code, const QString& file);
     QString message() const { return m_message; }
     QString sql() const { return m_sql; }
+    // SQLite's extended result code; 0 when the message is the program's own.
+    int code() const { return m_code; }
+    // The database file the failing statement ran on ("" when not known).
+    QString file() const { return m_file; }
 
 private:
     QString m_message;
     QString m_sql;
+    int m_code = 0;
+    QString m_file;
 };
 
 // Named or positional parameters of a statement: {":sn", value} or {"", value} for "?".

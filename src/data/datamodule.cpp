@@ -1,8 +1,13 @@
 #include "data/datamodule.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TF_DataModule* DataModule = nullptr;
 QString dbFileName;
@@ -35,13 +40,20 @@ TF_DataModule::~TF_DataModule()
         DataModule = nullptr;
 }
 
-void TF_DataModule::DataModuleCreate()
+bool TF_DataModule::DataModuleCreate()
 {
+    const QString fileName = QStringLiteral("jxc.mdb");
+    const QString refusal = databaseRefusal(QDir(dataDir()).filePath(fileName));
+    if (!refusal.isEmpty()) {
+        reportDbError(refusal);
+        return false;
+    }
     try {
-        connectDb(QStringLiteral("jxc.mdb"));
+        connectDb(fileName);
     } catch (const DbError& e) {
         reportDbError(e.message());
     }
+    return ADOConn.isOpen();
 }
 
 NamedQuery* TF_DataModule::query(const QString& name) const
@@ -62,9 +74,17 @@ Database& mainDb()
     return DataModule->ADOConn;
 }
 
+QString defaultShopDir()
+{
+    const QString named = qEnvironmentVariable("JXC_SHOP_DIR");
+    if (!named.isEmpty())
+        return QDir(named).absolutePath();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("jxc"));
+}
+
 QString shopDir()
 {
-    return g_shopDir.isEmpty() ? QCoreApplication::applicationDirPath() : g_shopDir;
+    return g_shopDir.isEmpty() ? defaultShopDir() : g_shopDir;
 }
 
 void setShopDir(const QString& dir)
@@ -131,6 +151,76 @@ void connectDb(const QString& fileName)
     DataModule->ADOConn.close();
     DataModule->ADOConn.open(QDir(dataDir()).filePath(fileName));
     dbFileName = fileName;
+}
+
+namespace {
+
+// Whether a file or folder can be written: by this user, and not marked read-only (a copy from a
+// disc keeps no write bit; the system administrator could still write it, the shop must not).
+bool writable(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        return false;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return false;
+    return ::access(native.constData(), W_OK) == 0;
+}
+
+// Tables every database of this system holds, whatever its age.
+const char* const kCoreTables[] = {"jxc_admin", "jxc_role", "jxc_company", "jxc_xtcs", "jxc_skin", "jxc_goods"};
+
+}  // namespace
+
+QString databaseRefusal(const QString& path)
+{
+    const QString file = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QString restore = QStringLiteral("请用最近的备份替换这个文件（把备份文件复制为这个文件），然后重新启动程序。");
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("找不到数据库文件“%1”，程序无法启动。\n\n"
+                              "请把数据库的备份复制到这个位置（文件名 jxc.mdb），然后重新启动程序；"
+                              "第一次使用时，请运行 run.sh 建立新的数据库。")
+            .arg(file);
+    if (!info.isFile())
+        return QStringLiteral("数据库“%1”不是一个文件，程序无法启动。\n\n%2").arg(file, restore);
+    if (!writable(path))
+        return QStringLiteral("数据库文件“%1”是只读的，程序无法在其中保存数据，因此不能启动。\n\n"
+                              "请取消这个文件的只读属性，或者把它复制到可以写入的文件夹，然后重新启动程序。")
+            .arg(file);
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (!writable(info.absolutePath()))
+        return QStringLiteral("数据库所在的文件夹“%1”不能写入（保存数据时程序要在其中建立临时文件），"
+                              "程序无法启动。\n\n请给这个文件夹写入权限，然后重新启动程序。")
+            .arg(folder);
+
+    Database db;
+    try {
+        db.open(path);
+        if (sqlite3_db_readonly(db.handle(), "main") == 1)
+            return QStringLiteral("数据库文件“%1”只能读取、不能写入，程序无法启动。\n\n"
+                                  "请取消这个文件的只读属性，然后重新启动程序。")
+                .arg(file);
+        // Read before anything writes: a truncated or damaged file shows here.
+        const ResultSet check = db.query(QStringLiteral("pragma quick_check"));
+        if (check.rowCount() != 1 || check.text(0, 0) != QLatin1String("ok"))
+            return QStringLiteral("数据库文件“%1”已损坏，程序无法启动。\n\n%2\n\n数据库的提示：%3")
+                .arg(file, restore, check.rowCount() > 0 ? check.text(0, 0) : QString());
+        for (const char* table : kCoreTables)
+            if (!db.tableExists(QString::fromLatin1(table)))
+                return QStringLiteral("文件“%1”不是本系统的数据库（其中没有数据表 %2），程序无法启动。\n\n%3")
+                    .arg(file, QString::fromLatin1(table), restore);
+    } catch (const DbError& e) {
+        // The database's own words, without the file name the opening put before them.
+        QString words = e.message();
+        const int named = words.lastIndexOf(QStringLiteral("”："));
+        if (named >= 0)
+            words = words.mid(named + 2);
+        return QStringLiteral("数据库文件“%1”已损坏或不是数据库，程序无法启动。\n\n%2\n\n数据库的提示：%3")
+            .arg(file, restore, words);
+    }
+    return QString();
 }
 
 void setExcelConn(const QString& path)

@@ -14,9 +14,9 @@ public:
     explicit TF_DataModule(QObject* parent = nullptr);
     ~TF_DataModule() override;
 
-    // Connects to "jxc.mdb"; a failure goes to the standard error box and leaves the main
-    // connection closed.
-    void DataModuleCreate();
+    // Checks "jxc.mdb" (databaseRefusal) and connects to it. A refusal or a failure goes to the
+    // standard error box and leaves the main connection closed; returns whether it is open.
+    bool DataModuleCreate();
 
     Database ADOConn;  // the main database
 
@@ -49,9 +49,11 @@ Database& mainDb();
 extern QString dbFileName;
 
 // The shop's folder: everything the shop keeps and the user may change (data/ with the database,
-// picture/, report/, the contract folders, note.rtf, backups by default). Until the shop folder
-// is chosen it is the program's folder; tests and tools point it elsewhere.
+// picture/, report/, the contract folders, note.rtf, backups by default). It lies where no build
+// touches it: the folder named by the environment variable JXC_SHOP_DIR when set, else "jxc" in
+// the user's data folder (~/.local/share/jxc). Tests and tools point it elsewhere.
 QString shopDir();
+QString defaultShopDir();
 void setShopDir(const QString& dir);
 // A path inside the shop's folder ("picture/100001.jpg").
 QString shopPath(const QString& relative);
@@ -72,6 +74,11 @@ ResultSet openSelect(const QString& sql, const SqlParams& params = {});
 void dropTable(const QString& table);
 // Closes the main connection and opens `dataDir()/fileName` (never creating it).
 void connectDb(const QString& fileName);
+// Why the database file at `path` cannot be used, as one Chinese refusal naming the file and
+// what to do; "" when it can. Refused: a missing file, a file or folder that cannot be written,
+// a damaged file (quick check) and a database without this system's tables. Nothing is written
+// to the file.
+QString databaseRefusal(const QString& path);
 // Points the Excel connection at a workbook; nothing is read until a query on it opens.
 void setExcelConn(const QString& path);
 void closeExcelConn(const QString& ignored = QString());

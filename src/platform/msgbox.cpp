@@ -3,6 +3,7 @@
 #include "data/database.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QtDebug>
 #include <deque>
+#include <sqlite3.h>
 
 namespace {
 
@@ -21,6 +23,7 @@ struct ScriptState {
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     QList<MsgRecord> shown;
+    std::function<void(const MsgRecord&)> observer;
 };
 
 ScriptState& script()
@@ -44,6 +47,20 @@ MsgRecord& record(MsgKind kind, const QString& title, const QString& text)
     return script().shown.last();
 }
 
+void observe(const MsgRecord& r)
+{
+    if (script().observer)
+        script().observer(r);
+}
+
+bool hasChinese(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x3000 && c.unicode() < 0xA000)
+            return true;
+    return false;
+}
+
 // One box: from the queue when an answer is waiting (questions), recorded without showing
 // on a headless platform, shown for real otherwise.
 MsgAnswer runBox(MsgKind kind, QMessageBox::Icon icon, const QString& title, const QString& text,
@@ -58,6 +75,7 @@ MsgAnswer runBox(MsgKind kind, QMessageBox::Icon icon, const QString& title, con
         MsgRecord& r = record(kind, title, text);
         r.answer = a;
         r.scripted = true;
+        observe(r);
         return a;
     }
     if (isHeadless()) {
@@ -68,6 +86,7 @@ MsgAnswer runBox(MsgKind kind, QMessageBox::Icon icon, const QString& title, con
         if (question)
             qWarning("unscripted question box answered %s: %s",
                      r.answer == MsgAnswer::No ? "No" : "Cancel", qUtf8Printable(text));
+        observe(r);
         return r.answer;
     }
 
@@ -89,6 +108,8 @@ MsgAnswer runBox(MsgKind kind, QMessageBox::Icon icon, const QString& title, con
     } else {
         addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     }
+    // The text can be selected and copied (an address, a file name, the database's words).
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     MsgAnswer a = MsgAnswer::Ok;
@@ -96,7 +117,9 @@ MsgAnswer runBox(MsgKind kind, QMessageBox::Icon icon, const QString& title, con
         a = clicked == yes ? MsgAnswer::Yes
             : (clicked == no || !cancel) ? MsgAnswer::No
                                          : MsgAnswer::Cancel;
-    record(kind, title, text).answer = a;
+    MsgRecord& r = record(kind, title, text);
+    r.answer = a;
+    observe(r);
     return a;
 }
 
@@ -119,6 +142,7 @@ QString runFileDialog(MsgKind kind, const QString& filter, const QString& fileNa
     r.fileName = result;
     r.answer = result.isEmpty() ? MsgAnswer::Cancel : MsgAnswer::Ok;
     r.scripted = scripted;
+    observe(r);
     return result;
 }
 
@@ -177,17 +201,62 @@ QString qtFileFilter(const QString& filter)
     return out.join(QStringLiteral(";;"));
 }
 
+QString dbErrorText(const DbError& error)
+{
+    const QString words = error.message();
+    if (error.code() == 0)
+        return words;
+    const QString file = QDir::toNativeSeparators(error.file());
+    QString what;
+    switch (error.code() & 0xff) {
+    case SQLITE_READONLY:
+        what = QStringLiteral("数据库文件“%1”不能写入，操作没有完成。");
+        break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        what = QStringLiteral("数据库文件“%1”正被另一个程序使用，操作没有完成，请稍后再试。");
+        break;
+    case SQLITE_FULL:
+        what = QStringLiteral("磁盘已满，数据库文件“%1”无法写入，操作没有完成。");
+        break;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        what = QStringLiteral("数据库文件“%1”已损坏，操作没有完成；请关闭程序，用最近的备份替换这个文件。");
+        break;
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+        what = QStringLiteral("读写数据库文件“%1”时出错，操作没有完成。");
+        break;
+    case SQLITE_CONSTRAINT:
+        what = QStringLiteral("要保存的数据与数据库“%1”中已有的数据冲突，操作没有完成。");
+        break;
+    default: {
+        const QString verb = error.sql().trimmed().section(QLatin1Char(' '), 0, 0).toLower();
+        what = verb == QLatin1String("select") || verb == QLatin1String("pragma")
+                   ? QStringLiteral("从数据库“%1”读取数据时出错，操作没有完成。")
+                   : QStringLiteral("向数据库“%1”写入数据时出错，操作没有完成。");
+    }
+    }
+    return what.arg(file) + QStringLiteral("\n\n数据库的提示：") + words;
+}
+
 bool runGuarded(const std::function<void()>& action)
 {
     try {
         action();
         return true;
     } catch (const DbError& e) {
-        msgDbError(e.message());
+        msgDbError(dbErrorText(e));
     } catch (const std::exception& e) {
-        msgDbError(QString::fromUtf8(e.what()));
+        const QString words = QString::fromUtf8(e.what());
+        msgDbError(hasChinese(words) ? words : QStringLiteral("操作没有完成。\n\n详细信息：") + words);
     }
     return false;
+}
+
+void setMsgObserver(std::function<void(const MsgRecord&)> observer)
+{
+    script().observer = std::move(observer);
 }
 
 void onClicked(QAbstractButton* button, std::function<void()> handler)
@@ -237,5 +306,7 @@ int MsgScript::pending()
 
 void MsgScript::reset()
 {
+    auto observer = std::move(script().observer);
     script() = ScriptState();
+    script().observer = std::move(observer);
 }

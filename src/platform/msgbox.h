@@ -40,8 +40,14 @@ QString saveFileDialog(const QString& filter, const QString& fileName = QString(
 // "(*.xls)|*.xls|全部文件|*.*" -> "(*.xls);;全部文件 (*.*)" for Qt's dialogs.
 QString qtFileFilter(const QString& filter);
 
+// The text of the standard error box for a failure: a Chinese sentence saying what failed and on
+// which database file, then the database's own words as the detail. A message of the program's
+// own (an error SQLite did not report: already a Chinese sentence) stands as it is.
+class DbError;
+QString dbErrorText(const DbError& error);
+
 // Runs one action of a window. A DbError (or any other std::exception) stops the action and
-// is shown in the standard error box; the program goes on. Transactions opened inside the
+// is shown in the standard error box (dbErrorText); the program goes on. Transactions opened inside the
 // action roll back as the exception leaves their scope. Returns true when the action ended
 // normally.
 bool runGuarded(const std::function<void()>& action);
@@ -60,6 +66,10 @@ struct MsgRecord {
     QString fileName;    // file dialogs: the name returned ("" = cancelled)
     bool scripted = false;  // the answer came from the queue
 };
+
+// Called with every box and dialog as it is recorded. The program, run on a headless platform,
+// writes them to its error output so that nothing it says is lost. Empty: none.
+void setMsgObserver(std::function<void(const MsgRecord&)> observer);
 
 // Scripted answers for tests.
 class MsgScript {

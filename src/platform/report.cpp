@@ -1,9 +1,9 @@
 #include "platform/report.h"
 
+#include "data/datamodule.h"
 #include "data/namedquery.h"
 #include "platform/pdftextmap.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
@@ -54,7 +54,7 @@ Report::~Report() = default;
 
 QString Report::reportDir()
 {
-    return g_reportDir.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/report") : g_reportDir;
+    return g_reportDir.isEmpty() ? shopPath(QStringLiteral("report")) : g_reportDir;
 }
 
 void Report::setReportDir(const QString& dir)

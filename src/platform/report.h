@@ -30,7 +30,8 @@ public:
     Report(const Report&) = delete;
     Report& operator=(const Report&) = delete;
 
-    // Folder of the templates: "<program folder>/report" unless set (tests).
+    // Folder of the templates: the shop's "report" folder (seeded at start-up from the templates
+    // shipped beside the program; the user may edit them there) unless set (tests).
     static QString reportDir();
     static void setReportDir(const QString& dir);
     static QString templatePath(const QString& fileName);

@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QStandardPaths>
 
 namespace {
 
@@ -57,6 +62,31 @@ const Skin* findSkin(const QString& name)
     return nullptr;
 }
 
+// The arrow of a number box's button in a skin's colour, as a small picture file the style sheet
+// names (style sheets take their pictures from files); written once per colour.
+QString arrowFile(const QColor& colour, bool up)
+{
+    const QString dir = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+                            .filePath(QStringLiteral("jxc/arrows"));
+    const QString path = QDir(dir).filePath(QStringLiteral("%1-%2.png")
+                                                .arg(up ? QStringLiteral("up") : QStringLiteral("down"),
+                                                     colour.name().mid(1)));
+    if (QFile::exists(path) || !QDir().mkpath(dir))
+        return path;
+    QImage image(9, 5, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    const QPolygonF triangle = up ? QPolygonF({QPointF(0, 5), QPointF(9, 5), QPointF(4.5, 0)})
+                                  : QPolygonF({QPointF(0, 0), QPointF(9, 0), QPointF(4.5, 5)});
+    p.drawPolygon(triangle);
+    p.end();
+    image.save(path);
+    return path;
+}
+
 QString styleSheet(const Skin& s)
 {
     auto c = [](QRgb rgb) { return QColor(rgb).name(); };
@@ -81,10 +111,20 @@ QString styleSheet(const Skin& s)
                "QGroupBox { border: 1px solid %7; border-radius: 3px; margin-top: 10px; padding-top: 6px; }\n"
                "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }\n"
                "QMenuBar::item:selected, QMenu::item:selected { background: %8; color: %9; }\n"
-               "QToolTip { background-color: %3; color: %4; border: 1px solid %7; }\n")
+               "QToolTip { background-color: %3; color: %4; border: 1px solid %7; }\n"
+               // Number boxes draw their buttons and arrows from the skin, so that the arrows show
+               // under dark skins too.
+               "QAbstractSpinBox { padding-right: 16px; }\n"
+               "QAbstractSpinBox::up-button, QAbstractSpinBox::down-button { subcontrol-origin: border;"
+               " width: 16px; background: %5; border-left: 1px solid %7; }\n"
+               "QAbstractSpinBox::up-button { subcontrol-position: top right; }\n"
+               "QAbstractSpinBox::down-button { subcontrol-position: bottom right; }\n"
+               "QAbstractSpinBox::up-button:pressed, QAbstractSpinBox::down-button:pressed { background: %10; }\n"
+               "QAbstractSpinBox::up-arrow { image: url(%12); width: 9px; height: 5px; }\n"
+               "QAbstractSpinBox::down-arrow { image: url(%13); width: 9px; height: 5px; }\n")
         .arg(c(s.window), c(s.text), c(s.base), c(s.baseText), face, c(s.faceText), c(s.border),
              c(s.highlight), c(s.highlightText))
-        .arg(c(s.bottom), disabled);
+        .arg(c(s.bottom), disabled, arrowFile(QColor(s.faceText), true), arrowFile(QColor(s.faceText), false));
 }
 
 }  // namespace

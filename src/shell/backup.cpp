@@ -8,7 +8,8 @@
 
 QString backupTargetPath(const QString& folder, const QString& accountSet, const QDateTime& moment)
 {
-    QString dir = folder;
+    // A relative folder lies inside the shop's folder.
+    QString dir = QDir::isRelativePath(folder) ? shopPath(folder) : folder;
     // Folders stored by the program on another system end in a backslash.
     while (dir.size() > 1 && (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\'))))
         dir.chop(1);

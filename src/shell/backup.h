@@ -6,7 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
-// The file a backup made at `moment` goes to: `folder` + account-set name +
+// The file a backup made at `moment` goes to: `folder` (a relative one inside the shop's folder)
+// + account-set name +
 // "yy_MM_dd_hh_mm_ss" + ".DAT". A folder typed with or without its closing separator gives the
 // same path.
 QString backupTargetPath(const QString& folder, const QString& accountSet, const QDateTime& moment);

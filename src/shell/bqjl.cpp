@@ -1,13 +1,12 @@
 #include "shell/bqjl.h"
 
 #include "data/clock.h"
+#include "data/datamodule.h"
 #include "platform/msgbox.h"
 #include "platform/rtf.h"
-#include "shell/mainform.h"
 
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QFontComboBox>
 #include <QHBoxLayout>
@@ -15,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
@@ -55,11 +55,12 @@ TF_Bqjl::TF_Bqjl(QWidget* parent) : TF_Form(parent)
     comFont->setObjectName(QStringLiteral("comFont"));
     comSize = new QComboBox(this);
     comSize->setObjectName(QStringLiteral("comSize"));
+    comSize->setEditable(true);  // a size not in the list shows as typed
     for (int s : {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
         comSize->addItem(QString::number(s));
     tFind = new QLineEdit(this);
     tFind->setObjectName(QStringLiteral("tFind"));
-    tFind->setMaximumWidth(140);
+    tFind->setMinimumWidth(tFind->fontMetrics().horizontalAdvance(QStringLiteral("查找的文字查找的文字")) + 16);
     btnFind = new QPushButton(QStringLiteral("查找(F5)"), this);
     btnFind->setObjectName(QStringLiteral("btnFind"));
     btnFind->setAutoDefault(false);
@@ -106,11 +107,31 @@ TF_Bqjl::TF_Bqjl(QWidget* parent) : TF_Form(parent)
             setSelectionColor(colour);
     });
     onClicked(btnFind, [this] { btnFindClick(); });
+    // The font boxes show the font and size of the text at the cursor.
+    connect(RichEdit1, &QTextEdit::currentCharFormatChanged, this, &TF_Bqjl::showCharFormat);
+}
+
+void TF_Bqjl::showCharFormat(const QTextCharFormat& format)
+{
+    const QSignalBlocker fontQuiet(comFont);
+    const QSignalBlocker sizeQuiet(comSize);
+    const QStringList families = format.fontFamilies().toStringList();
+    if (!families.isEmpty())
+        comFont->setCurrentFont(QFont(families.first()));
+    const double points = format.fontPointSize();
+    if (points > 0) {
+        const QString size = QString::number(points);
+        const int index = comSize->findText(size);
+        if (index >= 0)
+            comSize->setCurrentIndex(index);
+        else
+            comSize->setEditText(size);
+    }
 }
 
 QString TF_Bqjl::noteFile()
 {
-    return QDir(programDir()).filePath(QStringLiteral("note.rtf"));
+    return shopPath(QStringLiteral("note.rtf"));
 }
 
 void TF_Bqjl::mergeFormat(const std::function<void(QTextCharFormat&)>& change)
@@ -158,7 +179,13 @@ void TF_Bqjl::btnFindClick()
         return;
     QTextCursor from(RichEdit1->document());
     from.setPosition(qMin(1, RichEdit1->document()->characterCount() - 1));
-    const QTextCursor found = RichEdit1->document()->find(key, from, QTextDocument::FindWholeWords);
+    // Whole words where the text has word breaks; Chinese has none, so a key holding Chinese
+    // characters is found wherever it stands.
+    bool chinese = false;
+    for (const QChar c : key)
+        chinese = chinese || c.script() == QChar::Script_Han;
+    const QTextCursor found = RichEdit1->document()->find(
+        key, from, chinese ? QTextDocument::FindFlags() : QTextDocument::FindWholeWords);
     // When nothing is found the cursor stays where it was.
     if (!found.isNull()) {
         RichEdit1->setTextCursor(found);

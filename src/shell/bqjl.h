@@ -1,4 +1,4 @@
-// "便签记录": the notepad, kept as rich text in "note.rtf" in the program's folder.
+// "便签记录": the notepad, kept as rich text in "note.rtf" in the shop's folder.
 #pragma once
 
 #include "platform/form.h"
@@ -26,7 +26,7 @@ public:
     QLineEdit* tFind = nullptr;
     QPushButton* btnFind = nullptr;
 
-    // The note file: "note.rtf" in the program's folder.
+    // The note file: "note.rtf" in the shop's folder.
     static QString noteFile();
 
     void btnTimeClick();
@@ -38,6 +38,7 @@ protected:
     void FormClose() override;
 
 private:
+    void showCharFormat(const class QTextCharFormat& format);
     void mergeFormat(const std::function<void(class QTextCharFormat&)>& change);
 };
 

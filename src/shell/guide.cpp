@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "shell/commands.h"
 #include "shell/icons.h"
+#include "shell/mainform.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -299,6 +300,7 @@ void TF_Guide::btnNext2Click()
                               {QStringLiteral("c_tele"), ttele->text().trimmed()},
                               {QStringLiteral("c_address"), taddress->text().trimmed()}};
     saveSingleRow(QStringLiteral("jxc_company"), values);
+    companyChanged();
     showStep(3);
 }
 

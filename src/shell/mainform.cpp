@@ -249,7 +249,7 @@ void TF_MainForm::buildTopBar(QWidget* bar)
     for (QLabel* l : {homeUrl, homeUrl_Left}) {
         l->setTextFormat(Qt::RichText);
         l->setCursor(Qt::PointingHandCursor);
-        connect(l, &QLabel::linkActivated, this, [](const QString& url) { shellOpen(url); });
+        connect(l, &QLabel::linkActivated, this, [this](const QString& url) { shellOpenOrSay(url, this); });
     }
 }
 
@@ -279,7 +279,7 @@ QWidget* TF_MainForm::buildLeftBar()
         b->setCheckable(true);
         b->setAutoExclusive(true);
         b->setFont(f);
-        b->setMinimumWidth(140);
+        b->setMinimumWidth(120);
         const int group = g.group;
         connect(b, &QToolButton::clicked, this, [this, group] { showGroup(group); });
         col->addWidget(b);
@@ -328,7 +328,7 @@ QFrame* TF_MainForm::buildPanel(int group)
                        "#%1 QToolButton:pressed { background: rgba(47,111,179,60); }")
             .arg(panelName));
     auto* col = new QVBoxLayout(panel);
-    col->setContentsMargins(20, 14, 20, 20);
+    col->setContentsMargins(14, 12, 14, 14);
     auto* title = new QLabel(QString::fromUtf8(info->title), panel);
     title->setObjectName(QStringLiteral("lTitle_Menu%1").arg(group));
     QFont tf(QStringLiteral("Noto Sans CJK SC"));
@@ -343,9 +343,9 @@ QFrame* TF_MainForm::buildPanel(int group)
     col->addWidget(line);
 
     auto* row = new QHBoxLayout;
-    row->setSpacing(18);
+    row->setSpacing(12);
     auto* grid = new QGridLayout;
-    grid->setSpacing(10);
+    grid->setSpacing(8);
     auto* right = new QVBoxLayout;
     right->setSpacing(6);
     QToolButton* picture = nullptr;
@@ -363,8 +363,8 @@ QFrame* TF_MainForm::buildPanel(int group)
         } else if (startsWith(e.control, QStringLiteral("img_"))) {
             picture = new QToolButton(panel);
             picture->setObjectName(QString::fromLatin1(e.control));
-            picture->setIcon(QIcon(warehousePicture(200, 150, info->tint)));
-            picture->setIconSize(QSize(200, 150));
+            picture->setIcon(QIcon(warehousePicture(140, 105, info->tint)));
+            picture->setIconSize(QSize(140, 105));
             picture->setAutoRaise(true);
             picture->setToolTip(QString::fromUtf8(e.name));
             const QString name = picture->objectName();
@@ -426,7 +426,7 @@ bool TF_MainForm::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonRelease:
         if (watched == RzStatusPane_Help) {
-            shellOpen(supportUrl);
+            shellOpenOrSay(supportUrl, this);
             return true;
         }
         break;
@@ -449,7 +449,7 @@ bool TF_MainForm::keyDown(int key)
         runGuarded([] { showForm(F_Xtsd); });
         return true;
     case Qt::Key_F1:
-        shellOpen(QDir(programDir()).filePath(QStringLiteral("readme.htm")));
+        shellOpenOrSay(QDir(programDir()).filePath(QStringLiteral("readme.htm")), this);
         return true;
     case Qt::Key_Escape:
         close();
@@ -508,8 +508,7 @@ void TF_MainForm::FormActivate()
     djhParam.clear();
     checkYyfxDay(todayText());
     checkKcjsMonth(monthText());
-    const QString shortName = selectValue(QStringLiteral("select c_jc from jxc_company "));
-    setWindowTitle(QStringLiteral("禾岚鞋店销售管理系统[") + shortName + QStringLiteral("] 2013Z1"));
+    showCompanyName();
     if (backAuto == QLatin1String("1") && backSj > 0) {
         // The timer holds at most about 24 days; longer intervals back up at that pace.
         const qint64 ms = qint64(backSj) * 3600000;
@@ -522,6 +521,18 @@ void TF_MainForm::FormActivate()
         || !mainDb().columnExists(QStringLiteral("jxc_ysyfk"), QStringLiteral("gl_djh")))
         upgradeDb();
     setVisible(true);
+}
+
+void TF_MainForm::showCompanyName()
+{
+    const QString shortName = selectValue(QStringLiteral("select c_jc from jxc_company "));
+    setWindowTitle(QStringLiteral("禾岚鞋店销售管理系统[") + shortName + QStringLiteral("] 2013Z1"));
+}
+
+void companyChanged()
+{
+    if (F_MainForm)
+        F_MainForm->showCompanyName();
 }
 
 void TF_MainForm::loginDone()

@@ -40,6 +40,9 @@ public:
     void FormShow();
     // Settings, today's summary rows, title, backup timer, schema check.
     void FormActivate();
+    // The title: the product, the company's short name in brackets, the version. Run on
+    // activation and whenever the company is saved, so a new short name shows at once.
+    void showCompanyName();
     // The tip of the day and the reminders, 200 ms after a login.
     void Timer1Timer();
     void TimerBackUpTimer();
@@ -84,10 +87,14 @@ private:
 // The main window of the program (the one created at start-up).
 extern TF_MainForm* F_MainForm;
 
+// The company was saved: the main window (when there is one) shows its short name at once.
+void companyChanged();
+
 // Ends the program: leaves the application's event loop. Tests replace the handler.
 void endApplication();
 void setEndApplicationHandler(std::function<void()> handler);
 
-// The program's folder, where readme.htm and note.rtf live; tests point it elsewhere.
+// The program's folder, where readme.htm and the shipped report templates live; tests point it
+// elsewhere.
 QString programDir();
 void setProgramDir(const QString& dir);

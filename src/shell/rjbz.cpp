@@ -40,7 +40,7 @@ TF_Rjbz::TF_Rjbz(QWidget* parent) : TF_Form(parent)
             if (url.isRelative() || url.isLocalFile())
                 b->setSource(url);  // pages of the help file itself
             else
-                shellOpen(url.toString());
+                shellOpenOrSay(url.toString(), b);
         });
         return b;
     };
@@ -112,16 +112,21 @@ bool TF_Rjbz::FormKeyDown(QKeyEvent* event)
 
 void TF_Rjbz::btnSupportClick()
 {
-    shellOpen(supportUrl);
+    shellOpenOrSay(supportUrl, this);
 }
 
 void TF_Rjbz::showWebTab(int index, QTextBrowser* browser)
 {
-    // Web pages open in the desktop's browser; the tab shows where.
+    // Web pages open in the desktop's browser; the tab says where, or that none could be started.
     RzPageControl1->setTabVisible(index, true);
     RzPageControl1->setCurrentIndex(index);
-    browser->setHtml(QStringLiteral("<p>已在浏览器中打开：</p><p><a href=\"%1\">%1</a></p>").arg(supportUrl.toHtmlEscaped()));
-    shellOpen(supportUrl);
+    const QString address = supportUrl.toHtmlEscaped();
+    if (shellOpen(supportUrl))
+        browser->setHtml(QStringLiteral("<p>已在浏览器中打开：</p><p><a href=\"%1\">%1</a></p>").arg(address));
+    else
+        browser->setHtml(QStringLiteral("<p>无法打开网页：这台电脑上没有找到可以启动的浏览器。</p>"
+                                        "<p>请复制下面的地址，在浏览器中打开：</p><p>%1</p>")
+                             .arg(address));
 }
 
 void TF_Rjbz::btnHelpClick()

@@ -4,6 +4,7 @@
 #include "data/settings.h"
 #include "data/textrules.h"
 #include "platform/msgbox.h"
+#include "shell/mainform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -175,5 +176,6 @@ bool TF_Xtcs::saveValue()
     saveSingleRow(QStringLiteral("jxc_company"), companyValues);
     saveSingleRow(QStringLiteral("jxc_xtcs"), settings);
     t.commit();
+    companyChanged();
     return true;
 }

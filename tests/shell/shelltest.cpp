@@ -6,7 +6,9 @@
 #include "shell/login.h"
 #include "shell/mainform.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QToolButton>
 #include <QDeadlineTimer>
 #include <QLineEdit>
 
@@ -91,4 +93,39 @@ void ShellTest::startAndLogin(TF_MainForm& form, const QString& name, const QStr
     });
     form.show();
     ASSERT_TRUE(waitFor([&] { return form.activateCount() > 0; })) << "the login did not finish";
+}
+
+QStringList layoutFaults(QWidget* window)
+{
+    QStringList faults;
+    const QRect inside = window->rect();
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(window) || b->window() != window)
+            continue;
+        const QString name = b->objectName().isEmpty() ? b->text() : b->objectName();
+        const QRect at(b->mapTo(window, QPoint(0, 0)), b->size());
+        if (!inside.contains(at))
+            faults << QStringLiteral("%1 lies outside the window (%2,%3 %4x%5 in %6x%7)")
+                          .arg(name)
+                          .arg(at.x())
+                          .arg(at.y())
+                          .arg(at.width())
+                          .arg(at.height())
+                          .arg(inside.width())
+                          .arg(inside.height());
+        QString caption = b->text();
+        caption.remove(QLatin1Char('&'));
+        if (caption.isEmpty())
+            continue;
+        int need = b->fontMetrics().horizontalAdvance(caption);
+        auto* tool = qobject_cast<QToolButton*>(b);
+        if (!b->icon().isNull() && (!tool || tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon))
+            need += b->iconSize().width() + 4;
+        if (need > b->width())
+            faults << QStringLiteral("%1: caption \"%2\" needs %3 px, the button is %4 px wide")
+                          .arg(name, caption)
+                          .arg(need)
+                          .arg(b->width());
+    }
+    return faults;
 }

@@ -41,3 +41,8 @@ protected:
 
 // Processes events until `done` holds or `ms` milliseconds have passed.
 bool waitFor(const std::function<bool()>& done, int ms = 5000);
+
+// Every visible button of `window` lies inside it and has room for its whole caption (the
+// caption's width in the button's font, with the icon beside it where there is one). Returns
+// the faults found, one line each.
+QStringList layoutFaults(QWidget* window);

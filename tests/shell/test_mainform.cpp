@@ -347,6 +347,32 @@ TEST_F(MainFormTest, TipOfTheDayFollowsTheLogin)
     EXPECT_EQ(tip, selectValue(QStringLiteral("select mr_ts from jxc_mryt where id=2")));
 }
 
+TEST_F(MainFormTest, FitsFrom1024x768UpWithEveryCaptionWhole)
+{
+    TF_MainForm form;
+    EXPECT_TRUE(form.windowState() & Qt::WindowMaximized);
+    startAndLogin(form, QStringLiteral("admin"), QString());
+    form.setWindowState(Qt::WindowNoState);
+    // The client area of a maximised window on each screen (title bar and task bar taken off).
+    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        const QSize client(screen.width(), screen.height() - 70);
+        form.resize(client);
+        QTest::qWait(20);
+        EXPECT_EQ(form.size(), client) << "the window's least size is " << form.minimumSizeHint().width() << "x"
+                                       << form.minimumSizeHint().height();
+        for (int group : {1, 2, 3, 8, 4, 5, 6}) {
+            form.showGroup(group);
+            QCoreApplication::processEvents();
+            const QStringList faults = layoutFaults(&form);
+            EXPECT_TRUE(faults.isEmpty()) << screen.width() << "x" << screen.height() << " group " << group << ":\n"
+                                          << faults.join('\n').toStdString();
+        }
+        form.showGroup(1);
+        QCoreApplication::processEvents();
+        form.grab().save(QStringLiteral("mainform_%1x%2.png").arg(screen.width()).arg(screen.height()));
+    }
+}
+
 TEST_F(MainFormTest, ScreenshotAfterLogin)
 {
     TF_MainForm form;

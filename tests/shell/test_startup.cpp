@@ -1,10 +1,14 @@
 // Program start: the single instance, the splash and the date-format check.
+#include "data/schema/schema.h"
+#include "platform/report.h"
 #include "shell/loading.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "support/testdb.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
@@ -16,6 +20,33 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// A shop folder with a good database in its data/ folder.
+QString makeShop(const QTemporaryDir& dir)
+{
+    QDir(dir.path()).mkpath("data");
+    const QString path = dir.filePath("data/jxc.mdb");
+    createDatabaseFile(path);
+    return path;
+}
+
+QProcessEnvironment programEnvironment(const QString& shop, const QString& runtime)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    env.insert("JXC_SHOP_DIR", shop);
+    return env;
+}
+
+QByteArray fileDigest(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "missing";
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
 
 TEST(Startup, SplashStepsThroughItsMessagesOnASecondTimer)
 {
@@ -83,10 +114,9 @@ TEST(Startup, MainWindowStartsHiddenWithItsTile)
 TEST(Startup, SecondCopyEndsAtOnceWithoutAWindow)
 {
     QTemporaryDir runtime;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", runtime.path());
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    QTemporaryDir shop;
+    makeShop(shop);
+    const QProcessEnvironment env = programEnvironment(shop.path(), runtime.path());
 
     QProcess first;
     first.setProcessEnvironment(env);
@@ -112,6 +142,117 @@ TEST(Startup, SecondCopyEndsAtOnceWithoutAWindow)
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished();
+}
+
+// The real program on a database it cannot use: one Chinese refusal naming the file (written to
+// the error output, where a headless program puts its boxes), then it ends; the file's bytes
+// are as they were and no journal is left beside it.
+TEST(Startup, AnUnusableDatabaseIsRefusedOnceAndTheProgramEnds)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const QString& db)> spoil;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"read-only file", [](const QString& db) { QFile::setPermissions(db, QFile::ReadOwner | QFile::ReadGroup); },
+         "是只读的"},
+        {"read-only folder",
+         [](const QString& db) {
+             QFile::setPermissions(QFileInfo(db).absolutePath(), QFile::ReadOwner | QFile::ExeOwner);
+         },
+         "不能写入"},
+        {"random bytes",
+         [](const QString& db) {
+             QFile f(db);
+             f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+             QByteArray junk(40000, '\0');
+             for (int i = 0; i < junk.size(); ++i)
+                 junk[i] = char((i * 7919 + 13) % 251);
+             f.write(junk);
+         },
+         "已损坏"},
+        {"truncated database", [](const QString& db) { QFile(db).resize(QFileInfo(db).size() / 2); }, "已损坏"},
+        {"empty SQLite file",
+         [](const QString& db) {
+             QFile::remove(db);
+             Database empty;
+             empty.open(db, true);
+             empty.exec("create table notes (t text)");
+         },
+         "不是本系统的数据库"},
+        {"empty file", [](const QString& db) { QFile(db).resize(0); }, "不是本系统的数据库"},
+        {"missing file", [](const QString& db) { QFile::remove(db); }, "找不到数据库文件"},
+    };
+    struct Run {
+        const Case* c;
+        std::unique_ptr<QTemporaryDir> shop, runtime;
+        QString db;
+        QByteArray digest;
+        std::unique_ptr<QProcess> process;
+    };
+    std::vector<Run> runs;
+    for (const Case& c : cases) {
+        Run r{&c, std::make_unique<QTemporaryDir>(), std::make_unique<QTemporaryDir>(), {}, {}, {}};
+        r.db = makeShop(*r.shop);
+        c.spoil(r.db);
+        r.digest = fileDigest(r.db);
+        r.process = std::make_unique<QProcess>();
+        r.process->setProcessEnvironment(programEnvironment(r.shop->path(), r.runtime->path()));
+        r.process->start(JXC_BIN, {});
+        runs.push_back(std::move(r));
+    }
+    for (Run& r : runs) {
+        SCOPED_TRACE(r.c->name);
+        ASSERT_TRUE(r.process->waitForFinished(30000));
+        EXPECT_EQ(r.process->exitCode(), 1);
+        const QString said = QString::fromUtf8(r.process->readAllStandardError());
+        EXPECT_EQ(said.count("[系统提示]"), 1) << said.toStdString();
+        EXPECT_TRUE(said.contains(QDir::toNativeSeparators(QFileInfo(r.db).absoluteFilePath()))
+                    || said.contains(QDir::toNativeSeparators(QFileInfo(r.db).absolutePath())))
+            << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromUtf8(r.c->says))) << said.toStdString();
+        EXPECT_EQ(fileDigest(r.db), r.digest);
+        EXPECT_FALSE(QFile::exists(r.db + "-journal"));
+        QFile::setPermissions(QFileInfo(r.db).absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+TEST(Startup, ShopFolderLiesOutsideTheProgramsFolder)
+{
+    const QByteArray oldShop = qgetenv("JXC_SHOP_DIR");
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qunsetenv("JXC_SHOP_DIR");
+    qputenv("XDG_DATA_HOME", "/home/shop/.local/share");
+    EXPECT_EQ(defaultShopDir(), "/home/shop/.local/share/jxc");
+    qputenv("JXC_SHOP_DIR", "/srv/shoes");
+    EXPECT_EQ(defaultShopDir(), "/srv/shoes");
+    oldShop.isNull() ? qunsetenv("JXC_SHOP_DIR") : qputenv("JXC_SHOP_DIR", oldShop);
+    oldData.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData);
+}
+
+TEST(Startup, TheShopsReportFolderIsSeededWithoutOverwritingEditedTemplates)
+{
+    TestDb db;
+    QTemporaryDir shipped;
+    for (const char* name : {"cgjh.fr3", "cgth.fr3"}) {
+        QFile f(shipped.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("shipped ") + name);
+    }
+    QDir(db.dir()).mkpath("report");
+    {
+        QFile edited(shopPath("report/cgjh.fr3"));
+        ASSERT_TRUE(edited.open(QIODevice::WriteOnly));
+        edited.write("edited by the shop");
+    }
+    prepareShopFolder(shipped.path());
+    QFile a(shopPath("report/cgjh.fr3")), b(shopPath("report/cgth.fr3"));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), "edited by the shop");
+    EXPECT_EQ(b.readAll(), "shipped cgth.fr3");
+    EXPECT_EQ(Report::reportDir(), shopPath("report"));
 }
 
 }  // namespace

@@ -17,9 +17,13 @@
 #include "shell/tips.h"
 #include "shell/xtcs.h"
 #include "shell/xtsd.h"
+#include "platform/shellopen.h"
+#include "platform/skins.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -27,6 +31,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -383,6 +389,42 @@ TEST_F(WindowTest, NotepadKeepsItsRichTextAcrossOpenings)
     });
 }
 
+TEST_F(WindowTest, NotepadFindsChineseAndItsFontBoxesFollowTheCursor)
+{
+    openScripted<TF_Bqjl>(F_Bqjl, [](TF_Bqjl* w) {
+        w->RichEdit1->setPlainText(QStringLiteral("客户张三明天来取货，张三的电话在本子上。 order no 12"));
+        // A Chinese word has no word breaks around it: it is found where it stands.
+        w->tFind->setText(QStringLiteral("张三"));
+        QTest::keyClick(w->tFind, Qt::Key_F5);
+        EXPECT_EQ(w->RichEdit1->textCursor().selectedText(), "张三");
+        EXPECT_EQ(w->RichEdit1->textCursor().selectionStart(), 2);
+        // Latin text is still searched as whole words: "or" is not found inside "order".
+        w->RichEdit1->moveCursor(QTextCursor::Start);
+        w->tFind->setText(QStringLiteral("or"));
+        w->btnFindClick();
+        EXPECT_FALSE(w->RichEdit1->textCursor().hasSelection());
+        // The search box has room for a dozen characters.
+        EXPECT_GE(w->tFind->width(), w->tFind->fontMetrics().horizontalAdvance(QStringLiteral("张三李四王五赵六")));
+
+        // The font boxes show the font and size of the text at the cursor.
+        QTextCursor c(w->RichEdit1->document());
+        c.setPosition(0);
+        c.setPosition(2, QTextCursor::KeepAnchor);
+        QTextCharFormat big;
+        big.setFontPointSize(20);
+        big.setFontFamilies({QStringLiteral("DejaVu Serif")});
+        c.mergeCharFormat(big);
+        c.clearSelection();
+        c.setPosition(1);
+        w->RichEdit1->setTextCursor(c);
+        EXPECT_EQ(w->comSize->currentText(), "20");
+        EXPECT_EQ(w->comFont->currentFont().family(), QFont(QStringLiteral("DejaVu Serif")).family());
+        c.setPosition(6);
+        w->RichEdit1->setTextCursor(c);
+        EXPECT_EQ(w->comSize->currentText(), "12");
+    });
+}
+
 // ---- Skins and help --------------------------------------------------------------------------
 
 TEST_F(WindowTest, SkinChooserStoresTheChosenSkin)
@@ -397,6 +439,146 @@ TEST_F(WindowTest, SkinChooserStoresTheChosenSkin)
     // A name that is not in the list selects nothing.
     execSql(QStringLiteral("update jxc_skin set skin_name='Nothing'"));
     openScripted<TF_Skin>(F_Skin, [](TF_Skin* w) { EXPECT_EQ(w->comSkin->currentIndex(), -1); });
+}
+
+TEST_F(WindowTest, NumberBoxesShowTheirArrowsUnderEverySkin)
+{
+    QWidget host;
+    auto* box = new QSpinBox(&host);
+    box->setRange(0, 9);
+    box->setValue(2);
+    box->setGeometry(0, 0, 80, 26);
+    host.resize(80, 26);
+    host.show();
+    for (const QString& name : skinNames()) {
+        ASSERT_TRUE(applySkin(name));
+        QCoreApplication::processEvents();
+        QStyleOptionSpinBox opt;
+        opt.initFrom(box);
+        opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+        opt.buttonSymbols = box->buttonSymbols();
+        opt.frame = true;
+        const QRect up = box->style()->subControlRect(QStyle::CC_SpinBox, &opt, QStyle::SC_SpinBoxUp, box);
+        const QImage shot = box->grab().toImage();
+        // The arrow is drawn in a colour that stands out from the button's face.
+        const QColor face = shot.pixelColor(up.left() + 2, up.top() + 2);
+        int strong = 0;
+        for (int y = up.top(); y <= up.bottom(); ++y)
+            for (int x = up.left(); x <= up.right(); ++x) {
+                const QColor p = shot.pixelColor(x, y);
+                if (qAbs(p.lightness() - face.lightness()) > 60)
+                    ++strong;
+            }
+        EXPECT_FALSE(up.isEmpty()) << name.toStdString();
+        EXPECT_GE(strong, 6) << "no arrow under " << name.toStdString();
+    }
+    applySkin(QStringLiteral("iMaginary"));
+}
+
+TEST_F(WindowTest, ShellDialogsFitA1024x768Screen)
+{
+    const QSize screen(1024, 768 - 70);
+    auto check = [&](TF_Form* w) {
+        w->show();
+        QCoreApplication::processEvents();
+        EXPECT_LE(w->width(), screen.width()) << w->objectName().toStdString();
+        EXPECT_LE(w->height(), screen.height()) << w->objectName().toStdString();
+        const QStringList faults = layoutFaults(w);
+        EXPECT_TRUE(faults.isEmpty()) << w->objectName().toStdString() << ":\n" << faults.join('\n').toStdString();
+        w->hide();
+    };
+    check(ensureForm(F_Xtcs));
+    check(ensureForm(F_Bqjl));
+    check(ensureForm(F_Rjbz));
+    check(ensureForm(F_Skin));
+    check(ensureForm(F_Mryt));
+    check(ensureForm(F_Xtsd));
+    check(ensureForm(F_PwdModi));
+    check(ensureForm(F_Login));
+    TF_Guide* guide = ensureForm(F_Guide);
+    for (int step = 1; step <= 4; ++step) {
+        guide->showStep(step);
+        check(guide);
+    }
+}
+
+TEST_F(WindowTest, ANewShortNameShowsInTheMainWindowsTitleAtOnce)
+{
+    TF_MainForm form;
+    form.showCompanyName();
+    openScripted<TF_Xtcs>(F_Xtcs, [](TF_Xtcs* w) {
+        w->tjc->setText(QStringLiteral("松岩鞋城"));
+        w->btnOKClick();
+    });
+    EXPECT_EQ(form.windowTitle(), "禾岚鞋店销售管理系统[松岩鞋城] 2013Z1");
+}
+
+TEST_F(WindowTest, HelpCentreWithoutABrowserSaysSoAndShowsTheAddress)
+{
+    setShellOpener([](const QUrl&) { return false; });
+    openScripted<TF_Rjbz>(F_Rjbz, [](TF_Rjbz* w) {
+        w->btnHelpClick();
+        const QString page = w->WebBrowser2->toPlainText();
+        EXPECT_FALSE(page.contains("已在浏览器中打开")) << page.toStdString();
+        EXPECT_TRUE(page.contains("无法打开网页")) << page.toStdString();
+        EXPECT_TRUE(page.contains(supportUrl));
+        w->btnSupportClick();
+    });
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().startsWith("无法打开“" + supportUrl + "”")) << boxes().first().toStdString();
+    // F1 on the main window without a browser says so too, with the help file's path.
+    MsgScript::reset();
+    TF_MainForm form;
+    form.setWindowState(Qt::WindowNoState);
+    startAndLogin(form, QStringLiteral("admin"), QString());
+    MsgScript::reset();
+    QTest::keyClick(&form, Qt::Key_F1);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().contains(QDir(programDir()).filePath("readme.htm"))) << boxes().first().toStdString();
+    setShellOpener({});
+}
+
+TEST(ShellOpen, TheOpenersAnswerCounts)
+{
+    QTemporaryDir dir;
+    auto tool = [&](const char* name, const QByteArray& body) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write("#!/bin/sh\n" + body + "\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    };
+    const QUrl url(QStringLiteral("https://support.jxc.example/"));
+    // xdg-open without a browser ends at once with code 3; with one it ends well or keeps running.
+    EXPECT_FALSE(openWithTool(tool("nobrowser", "exit 3"), url));
+    EXPECT_TRUE(openWithTool(tool("browser", "exit 0"), url));
+    EXPECT_TRUE(openWithTool(tool("running", "sleep 2"), url, 200));
+    EXPECT_FALSE(openWithTool(dir.filePath("missing"), url));
+    // Without a screen nothing opens, and shellOpen says so.
+    EXPECT_FALSE(shellOpen(url.toString()));
+}
+
+TEST_F(WindowTest, DatabaseErrorsStartWithAChineseSentenceAndKeepTheDatabasesWords)
+{
+    EXPECT_FALSE(runGuarded([] { execSql(QStringLiteral("insert into nowhere values (1)")); }));
+    EXPECT_FALSE(runGuarded([] { selectValue(QStringLiteral("select nocolumn from jxc_company")); }));
+    ASSERT_EQ(boxes().size(), 2);
+    const QString file = QDir::toNativeSeparators(db->path());
+    EXPECT_EQ(boxes().at(0).toStdString(), ("向数据库“" + file + "”写入数据时出错，操作没有完成。\n\n数据库的提示：no such table: nowhere").toStdString());
+    EXPECT_EQ(boxes().at(1).toStdString(), ("从数据库“" + file + "”读取数据时出错，操作没有完成。\n\n数据库的提示：no such column: nocolumn").toStdString());
+    // A database that cannot be written says so in its first sentence.
+    MsgScript::reset();
+    mainDb().exec(QStringLiteral("pragma query_only=1"));
+    EXPECT_FALSE(runGuarded([] { execSql(QStringLiteral("update jxc_company set c_jc='x'")); }));
+    mainDb().exec(QStringLiteral("pragma query_only=0"));
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().startsWith("数据库文件“" + file + "”不能写入")) << boxes().first().toStdString();
+    // The program's own messages stand as they are.
+    MsgScript::reset();
+    runGuarded([] { throw DbError(QStringLiteral("金额“abc”不是数字")); });
+    EXPECT_EQ(boxes(), QStringList({"金额“abc”不是数字"}));
 }
 
 TEST_F(WindowTest, HelpCentreShowsTheHelpFile)
