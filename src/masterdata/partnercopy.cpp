@@ -85,10 +85,6 @@ void PartnerCopyForm::btnOKClick()
             msgInfo(copied.message, this);
         return;
     }
-    NamedQuery* q = m_side.query();
-    if (q->isOpen()) {
-        q->refresh();
-        q->locate(m_side.col("sn"), copied.code);
-    }
+    showPartnerInList(m_side.kind, copied.code);
     accept();
 }

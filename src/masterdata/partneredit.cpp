@@ -193,11 +193,7 @@ void PartnerEditForm::btnOKClick()
         return;
     }
     // The shared list shows the new partner and stands on it; the sales bill takes it from there.
-    NamedQuery* q = m_side.query();
-    if (q->isOpen()) {
-        q->refresh();
-        q->locate(m_side.col("sn"), added.code);
-    }
+    showPartnerInList(m_side.kind, added.code);
     if (m_side.kind == PartnerKind::Kh && detailTable == u"xs")
         detailTable = QStringLiteral("xs9");
     accept();

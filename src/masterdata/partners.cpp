@@ -292,6 +292,16 @@ void setPartnerForbid(PartnerKind kind, const QString& code, bool forbid)
             {{QStringLiteral(":forbid"), forbid}, {QStringLiteral(":sn"), code}});
 }
 
+void showPartnerInList(PartnerKind kind, const QString& code)
+{
+    const PartnerSide& s = partnerSide(kind);
+    NamedQuery* q = s.query();
+    if (!q->isOpen())
+        return;
+    q->refresh();
+    q->locate(s.col("sn"), code);
+}
+
 void syncGhsBalanceCopy()
 {
     execSql(QStringLiteral("update jxc_ghsxx set ghs_lwje2=ghs_lwje"));

@@ -77,5 +77,9 @@ QString partnerDeleteRefusal(PartnerKind kind, const QString& code);
 QString deletePartner(PartnerKind kind, const QString& code);
 void setPartnerForbid(PartnerKind kind, const QString& code, bool forbid);
 
+// The shared list of the side, when open, re-read and standing on the partner `code` (the new
+// row of an add or a copy).
+void showPartnerInList(PartnerKind kind, const QString& code);
+
 // The supplier list's display copy of the balance: ghs_lwje2 = ghs_lwje for every supplier.
 void syncGhsBalanceCopy();

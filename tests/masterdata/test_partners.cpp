@@ -15,10 +15,13 @@
 #include "masterdata/khgl_modi.h"
 #include "masterdata/partners.h"
 #include "platform/datagrid.h"
+#include "platform/report.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -449,6 +452,37 @@ TEST_F(PartnerWindows, CopyWindowCopiesTheFocusedCustomerAndStaysOpenOnADuplicat
     EXPECT_EQ(field("jxc_ghsxx", "ghs_lwje", "ghs_name='己客户'"), "0");
     EXPECT_EQ(field("jxc_ghsxx", "ghs_sn", "ghs_name='己客户'"), "100002");
     EXPECT_FALSE(DataModule->Q_Khxx->isOpen());
+}
+
+TEST_F(PartnerWindows, PrintShowsTheRowsTheGridShowsAndExportWritesAWorkbook)
+{
+    addKh(QStringLiteral("庚客户"));
+    QStringList texts;
+    int previews = 0;
+    setReportInterceptor([&](ReportJob& job) {
+        previews += job.kind == ReportJob::Kind::Preview;
+        texts = job.report->prepare().pageTexts(0);
+        return false;
+    });
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("客户"));
+    openScripted<TF_Khgl>(F_Khgl, [&](TF_Khgl* w) {
+        w->tKey->setText(QStringLiteral("庚"));
+        w->btnQuery->click();
+        w->btnPrint->click();
+        MsgScript::saveFile(path);
+        w->btnExport->click();
+        w->tKey->setText(QStringLiteral("无此客户"));
+        w->btnQuery->click();
+        w->btnPrint->click();  // nothing shown, nothing printed or exported
+        w->btnExport->click();
+    });
+    setReportInterceptor({});
+    EXPECT_EQ(previews, 1);
+    EXPECT_TRUE(texts.contains("客户信息"));
+    EXPECT_TRUE(texts.contains("庚客户"));
+    EXPECT_FALSE(texts.contains("普通客户"));
+    EXPECT_TRUE(QFile::exists(path + ".xls"));
 }
 
 }  // namespace
