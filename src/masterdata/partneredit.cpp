@@ -192,9 +192,10 @@ void PartnerEditForm::btnOKClick()
         msgInfo(added.message, this);
         return;
     }
-    // The shared list shows the new partner and stands on it; the sales bill takes it from there.
-    showPartnerInList(m_side.kind, added.code);
-    if (m_side.kind == PartnerKind::Kh && detailTable == u"xs")
+    // The shared list shows the new partner and stands on it; the sales bill takes it from there,
+    // so it is told only when the list holds it (a disabled customer is not offered to a bill).
+    const bool shown = showPartnerInList(m_side.kind, added.code);
+    if (m_side.kind == PartnerKind::Kh && detailTable == u"xs" && shown)
         detailTable = QStringLiteral("xs9");
     accept();
 }

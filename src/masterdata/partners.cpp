@@ -292,14 +292,14 @@ void setPartnerForbid(PartnerKind kind, const QString& code, bool forbid)
             {{QStringLiteral(":forbid"), forbid}, {QStringLiteral(":sn"), code}});
 }
 
-void showPartnerInList(PartnerKind kind, const QString& code)
+bool showPartnerInList(PartnerKind kind, const QString& code)
 {
     const PartnerSide& s = partnerSide(kind);
     NamedQuery* q = s.query();
     if (!q->isOpen())
-        return;
+        return false;
     q->refresh();
-    q->locate(s.col("sn"), code);
+    return q->locate(s.col("sn"), code);
 }
 
 void syncGhsBalanceCopy()

@@ -78,8 +78,9 @@ QString deletePartner(PartnerKind kind, const QString& code);
 void setPartnerForbid(PartnerKind kind, const QString& code, bool forbid);
 
 // The shared list of the side, when open, re-read and standing on the partner `code` (the new
-// row of an add or a copy).
-void showPartnerInList(PartnerKind kind, const QString& code);
+// row of an add or a copy). False when the list is closed or does not hold the partner (a
+// disabled partner in a list of partners not disabled).
+bool showPartnerInList(PartnerKind kind, const QString& code);
 
 // The supplier list's display copy of the balance: ghs_lwje2 = ghs_lwje for every supplier.
 void syncGhsBalanceCopy();

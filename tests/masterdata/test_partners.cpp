@@ -266,6 +266,14 @@ TEST_F(PartnerWindows, CustomerAddOpenedBySalesAnswersXs9WithTheCustomerCurrentI
         w->btnOK->click();
     });
     EXPECT_EQ(detailTable, "xs");
+    // A disabled customer is saved but not handed to the bill, whose list leaves it out.
+    openScripted<TF_Khgl_Add>(F_Khgl_Add, [](TF_Khgl_Add* w) {
+        w->tname->setText(QStringLiteral("停用客户"));
+        w->chkForbid->setChecked(true);
+        w->btnOK->click();
+    });
+    EXPECT_EQ(detailTable, "xs");
+    EXPECT_EQ(DataModule->Q_Khxx->fieldByName("kh_name"), "新客户");
     detailTable.clear();
     openScripted<TF_Khgl_Add>(F_Khgl_Add, [](TF_Khgl_Add* w) {
         w->tname->setText(QStringLiteral("另一客户"));
