@@ -14,6 +14,7 @@
 #include "masterdata/khgl_type.h"
 #include "masterdata/masterdata.h"
 #include "masterdata/zone.h"
+#include "platform/datagrid.h"
 
 void PartnerTest::SetUp()
 {
@@ -52,4 +53,14 @@ void PartnerTest::TearDown()
 QString field(const QString& table, const QString& column, const QString& where)
 {
     return selectValue(QStringLiteral("select %1 from %2 where %3").arg(column, table, where));
+}
+
+void focusRow(DataGrid* grid, const QString& field, const QString& value)
+{
+    for (int r = 0; r < grid->rowCount(); ++r)
+        if (grid->value(grid->sourceRow(r), field) == value) {
+            grid->setCurrentRow(grid->sourceRow(r));
+            return;
+        }
+    ADD_FAILURE() << "no row " << qPrintable(value);
 }

@@ -39,5 +39,9 @@ void scriptNext(T*& global, const std::function<void(T*)>& script)
     TF_Form::scriptNextOpening(form->objectName(), [script](TF_Form* f) { script(static_cast<T*>(f)); });
 }
 
+class DataGrid;
+// Focuses the grid row whose field reads `value`.
+void focusRow(DataGrid* grid, const QString& field, const QString& value);
+
 // A row of a table by a single condition, one field.
 QString field(const QString& table, const QString& column, const QString& where);

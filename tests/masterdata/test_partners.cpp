@@ -51,17 +51,6 @@ int defaults(const QString& table, const QString& column)
     return selectValue(QStringLiteral("select count(*) from %1 where %2<>0").arg(table, column)).toInt();
 }
 
-// Focuses the grid row whose field reads `value`.
-void focusRow(DataGrid* grid, const QString& field, const QString& value)
-{
-    for (int r = 0; r < grid->rowCount(); ++r)
-        if (grid->value(grid->sourceRow(r), field) == value) {
-            grid->setCurrentRow(grid->sourceRow(r));
-            return;
-        }
-    ADD_FAILURE() << "no row " << qPrintable(value);
-}
-
 using PartnerFunctions = PartnerTest;
 using PartnerWindows = PartnerTest;
 

@@ -22,16 +22,6 @@ namespace {
 using RefListFunctions = PartnerTest;
 using RefListWindows = PartnerTest;
 
-void focusName(DataGrid* grid, const QString& field, const QString& name)
-{
-    for (int r = 0; r < grid->rowCount(); ++r)
-        if (grid->value(grid->sourceRow(r), field) == name) {
-            grid->setCurrentRow(grid->sourceRow(r));
-            return;
-        }
-    ADD_FAILURE() << "no row " << qPrintable(name);
-}
-
 TEST_F(RefListFunctions, SavesMoveTheDefaultMarkAndRefuseAnEmptyName)
 {
     struct Case {
@@ -85,9 +75,9 @@ TEST_F(RefListWindows, TheZoneWindowRefusesDeletingAZoneInUseAndDeletesAfterTheQ
     execSql("update jxc_khxx set z_name='地市区域' where kh_sn='100001'");
     openScripted<TF_Zone>(F_Zone, [](TF_Zone* w) {
         EXPECT_EQ(w->windowTitle(), "基本资料设置");
-        focusName(w->DBGrid1, "z_name", "地市区域");
+        focusRow(w->DBGrid1, "z_name", "地市区域");
         w->btnDel->click();
-        focusName(w->DBGrid1, "z_name", "其他区域");
+        focusRow(w->DBGrid1, "z_name", "其他区域");
         MsgScript::answer(MsgAnswer::Yes);
         w->btnDel->click();
         EXPECT_EQ(w->DBGrid1->rowCount(), 2);
@@ -102,7 +92,7 @@ TEST_F(RefListWindows, ExitRefillsTheCallersComboWithTheFocusedEntryAndEscLeaves
         // Browse to a zone and leave by "退出".
         scriptNext<TF_Zone>(F_Zone, [](TF_Zone* z) {
             EXPECT_EQ(callerFlag, "ghsgl_add");
-            focusName(z->DBGrid1, "z_name", "地市区域");
+            focusRow(z->DBGrid1, "z_name", "地市区域");
             z->btnExit->click();
         });
         dialog->btnZone->click();
@@ -123,7 +113,7 @@ TEST_F(RefListWindows, ExitRefillsTheCallersComboWithTheFocusedEntryAndEscLeaves
         EXPECT_EQ(dialog->comZone->count(), 5);
         EXPECT_EQ(dialog->comZone->currentText(), "新地区");
         scriptNext<TF_Zone>(F_Zone, [](TF_Zone* z) {
-            focusName(z->DBGrid1, "z_name", "省会地区");
+            focusRow(z->DBGrid1, "z_name", "省会地区");
             QTest::keyClick(z->DBGrid1, Qt::Key_Escape);
             EXPECT_FALSE(z->isVisible());
         });
@@ -132,7 +122,7 @@ TEST_F(RefListWindows, ExitRefillsTheCallersComboWithTheFocusedEntryAndEscLeaves
 
         // The type picker answers the type combo.
         scriptNext<TF_Ghsgl_Type>(F_Ghsgl_Type, [](TF_Ghsgl_Type* t) {
-            focusName(t->DBGrid1, "gt_name", "C级供货商");
+            focusRow(t->DBGrid1, "gt_name", "C级供货商");
             t->btnExit->click();
         });
         dialog->btnType->click();
@@ -150,7 +140,7 @@ TEST_F(RefListWindows, TheCustomerTypePickerAnswersTheModifyDialogAndAnUnknownWo
         scriptNext<TF_Khgl_Type>(F_Khgl_Type, [](TF_Khgl_Type* t) {
             EXPECT_EQ(callerFlag, "khgl_modi");
             // A double click edits the focused row; a second entry of the same name is allowed.
-            focusName(t->DBGrid1, "kt_name", "A级客户");
+            focusRow(t->DBGrid1, "kt_name", "A级客户");
             t->btnModi->click();
             EXPECT_EQ(t->modeWord(), "Modi");
             EXPECT_EQ(t->tname->text(), "A级客户");
