@@ -258,8 +258,25 @@ void markPrintPreview(QWidget* window)
     window->setProperty(kPreviewProperty, true);
 }
 
+namespace {
+QList<QPointer<QWidget>>& keptForms()
+{
+    static QList<QPointer<QWidget>> forms;
+    return forms;
+}
+}  // namespace
+
 void keepForm(QWidget* form, std::function<void()> forget)
 {
     QObject::connect(form, &QObject::destroyed, [forget = std::move(forget)] { forget(); });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, form, [form] { delete form; });
+    keptForms().removeAll(nullptr);
+    keptForms().append(form);
+}
+
+void destroyKeptForms()
+{
+    const QList<QPointer<QWidget>> forms = std::exchange(keptForms(), {});
+    for (const QPointer<QWidget>& form : forms)
+        delete form.data();
 }

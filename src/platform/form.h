@@ -93,6 +93,9 @@ void markPrintPreview(QWidget* window);
 
 // Deletes a kept window when the program ends; `forget` empties its global when it is deleted.
 void keepForm(QWidget* form, std::function<void()> forget);
+// Deletes every kept window (their globals read nullptr again). Tests call it before the data
+// module the windows were bound to goes away.
+void destroyKeptForms();
 
 // The window kept in `global`, created on first use.
 template <class T>

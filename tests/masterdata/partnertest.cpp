@@ -21,7 +21,7 @@ void PartnerTest::SetUp()
     db = std::make_unique<TestDb>();
     MsgScript::reset();
     TF_Form::clearScripts();
-    registerPartnerWindows();
+    windows = std::make_unique<ScopedWindows>(registerPartnerWindows);
     callerFlag.clear();
     detailTable.clear();
 }
@@ -47,6 +47,7 @@ void PartnerTest::TearDown()
     delete F_Zone;
     callerFlag.clear();
     detailTable.clear();
+    windows.reset();
     db.reset();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/msgbox.h"
 #include "support/testdb.h"
+#include "support/windowregistry.h"
 
 #include <QtTest/QTest>
 #include <functional>
@@ -20,6 +21,7 @@ protected:
     void TearDown() override;
 
     std::unique_ptr<TestDb> db;
+    std::unique_ptr<ScopedWindows> windows;
 };
 
 // Opens a kept window modally and runs `script` on it once it is activated.

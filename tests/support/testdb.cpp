@@ -1,6 +1,7 @@
 #include "support/testdb.h"
 
 #include "data/schema/schema.h"
+#include "platform/form.h"
 
 #include <QDir>
 
@@ -27,6 +28,8 @@ TestDb::TestDb(bool withSchema, const QDateTime& clock)
 
 TestDb::~TestDb()
 {
+    // Kept windows are bound to this data module's queries: they go with it.
+    destroyKeptForms();
     m_module.reset();
     DataModule = m_oldModule;
     setShopDir(m_oldShopDir);
