@@ -14,14 +14,10 @@ namespace {
 
 constexpr int kGoods = 100000;
 
-// The window with its activation handler reachable.
-struct GoodsList : TF_Spxxgl {
-    using TF_Spxxgl::FormActivate;
-};
 
 struct Fixture {
     BenchDb db;
-    std::unique_ptr<GoodsList> window;
+    std::unique_ptr<TF_Spxxgl> window;
 
     Fixture()
     {
@@ -56,9 +52,10 @@ struct Fixture {
                                     {"g_sptm", QString::number(6900000000000LL + i)},
                                     {"g_jy", i % 20 == 0}});
         tx.commit();
-        window = std::make_unique<GoodsList>();
+        window = std::make_unique<TF_Spxxgl>();
         window->resize(1000, 640);
         window->show();
+        QCoreApplication::processEvents();  // the activation of the opening
     }
 };
 
@@ -72,7 +69,13 @@ void BM_GoodsListOpen100k(benchmark::State& state)
 {
     Fixture& f = fixture();
     for (auto _ : state) {
-        f.window->FormActivate();
+        // Closed as the user leaves it (its queries closed), then opened: the activation
+        // loads the tree and the grid, and the first screen is drawn.
+        state.PauseTiming();
+        f.window->close();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        f.window->show();
         QCoreApplication::processEvents();
     }
     state.counters["rows"] = f.window->cxGrid1->rowCount();
@@ -82,7 +85,6 @@ BENCHMARK(BM_GoodsListOpen100k)->Unit(benchmark::kMillisecond);
 void BM_GoodsListKeystroke100k(benchmark::State& state)
 {
     Fixture& f = fixture();
-    f.window->FormActivate();
     int i = 0;
     for (auto _ : state) {
         // One more character typed after "皮鞋99": the grid filters the loaded rows.
