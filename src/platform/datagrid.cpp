@@ -661,7 +661,8 @@ bool conditionHolds(const QString& cell, const GridFilter& f, Qt::CaseSensitivit
 Qt::CaseSensitivity caseFor(const QString& value)
 {
     for (QChar c : value)
-        if (c.isLetter() && c.script() != QChar::Script_Han)
+        if ((c.isLetter() && c.script() != QChar::Script_Han) || c.isSurrogate() || c.toCaseFolded() != c
+            || c.toUpper() != c)
             return Qt::CaseInsensitive;
     return Qt::CaseSensitive;
 }
