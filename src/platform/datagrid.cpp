@@ -501,8 +501,9 @@ void DataGrid::reload()
     const int loadedRows = loadedRowCount();
     m_rows.clear();
     m_shownOf.fill(-1, loadedRows);
+    const QVector<FilterColumn> conditions = filterColumns();
     for (int r = 0; r < loadedRows; ++r) {
-        if (!m_filter.isEmpty() && !rowMatches(r))
+        if (!m_filter.isEmpty() && !rowMatches(r, conditions))
             continue;
         m_shownOf[r] = m_rows.size();
         m_rows.append(r);
@@ -639,12 +640,12 @@ bool DataGrid::writeCell(int sourceRow, GridColumn& col, const QString& value)
 
 namespace {
 
-bool conditionHolds(const QString& cell, const GridFilter& f)
+bool conditionHolds(const QString& cell, const GridFilter& f, Qt::CaseSensitivity cs)
 {
     if (f.op == FilterOp::Like)
-        return cell.contains(f.value, Qt::CaseInsensitive);
+        return cell.contains(f.value, cs);
     if (f.op == FilterOp::Prefix)
-        return cell.startsWith(f.value, Qt::CaseInsensitive);
+        return cell.startsWith(f.value, cs);
     if (cell.isEmpty())  // a NULL is neither equal nor unequal to anything
         return false;
     bool a = false;
@@ -655,14 +656,34 @@ bool conditionHolds(const QString& cell, const GridFilter& f)
     return f.op == FilterOp::Equal ? equal : !equal;
 }
 
+// A value made only of characters that have no case (digits, punctuation, Chinese) matches
+// ignoring case exactly where it matches as it stands, and the plain search is much quicker.
+Qt::CaseSensitivity caseFor(const QString& value)
+{
+    for (QChar c : value)
+        if ((c.isLetter() && c.script() != QChar::Script_Han) || c.isSurrogate() || c.toCaseFolded() != c
+            || c.toUpper() != c)
+            return Qt::CaseInsensitive;
+    return Qt::CaseSensitive;
+}
+
 }  // namespace
 
-bool DataGrid::rowMatches(int sourceRow) const
+QVector<DataGrid::FilterColumn> DataGrid::filterColumns() const
+{
+    QVector<FilterColumn> out;
+    for (const GridFilter& f : m_filter)
+        out.append({m_query ? m_query->result().columnIndex(f.field) : -1, caseFor(f.value)});
+    return out;
+}
+
+bool DataGrid::rowMatches(int sourceRow, const QVector<FilterColumn>& columns) const
 {
     const ResultSet& rs = m_query->result();
-    for (const GridFilter& f : m_filter) {
-        const int col = rs.columnIndex(f.field);
-        const bool holds = col >= 0 && conditionHolds(rs.text(sourceRow, col), f);
+    for (int i = 0; i < m_filter.size(); ++i) {
+        const GridFilter& f = m_filter.at(i);
+        const int col = columns.at(i).column;
+        const bool holds = col >= 0 && conditionHolds(rs.text(sourceRow, col), f, columns.at(i).cs);
         if (holds && m_join == FilterJoin::Or)
             return true;
         if (!holds && m_join == FilterJoin::And)
@@ -698,8 +719,13 @@ Money DataGrid::sum(const QString& field) const
     const int col = m_query->result().columnIndex(field);
     if (col < 0)
         return total;
-    for (int r : m_rows)
-        total += Money::fromText(m_query->result().text(r, col));
+    // Parsed in place: a footer sums every row shown on each reload and keystroke.
+    for (int r : m_rows) {
+        bool ok = false;
+        const double v = QStringView(m_query->result().text(r, col)).trimmed().toDouble(&ok);
+        if (ok)
+            total += Money::fromDouble(v);
+    }
     return total;
 }
 

@@ -205,7 +205,13 @@ private:
     void columnChanged();
     void reload();
     void refilter();
-    bool rowMatches(int sourceRow) const;
+    // Each condition's result column and how its value compares, worked out once per filtering.
+    struct FilterColumn {
+        int column;
+        Qt::CaseSensitivity cs;
+    };
+    QVector<FilterColumn> filterColumns() const;
+    bool rowMatches(int sourceRow, const QVector<FilterColumn>& columns) const;
     void recomputeFooters();
     void syncFromQuery();
     void onViewCurrentChanged();

@@ -132,6 +132,9 @@ TEST_F(DataGridTest, SearchAndFiltersWorkOnTheLoadedRows)
     EXPECT_EQ(shownCodes(), QStringList({QStringLiteral("100001"), QStringLiteral("100002"), QStringLiteral("100004")}));
     grid.setSearch(QStringLiteral("canVAS"), keyFields);  // case-insensitive
     EXPECT_EQ(shownCodes(), QStringList({QStringLiteral("100003")}));
+    query.setLoadedValue(2, QStringLiteral("gg_name"), QStringLiteral("Ⓐ蓝ⅰ"));
+    grid.setSearch(QStringLiteral("ⓐ蓝Ⅰ"), keyFields);  // symbols that have a case
+    EXPECT_EQ(shownCodes(), QStringList({QStringLiteral("100003")}));
     grid.setSearch(QStringLiteral("ydx"), keyFields);  // a hidden column's field
     EXPECT_EQ(shownCodes(), QStringList({QStringLiteral("100001")}));
     grid.setSearch(QStringLiteral("   "), keyFields);
