@@ -67,7 +67,10 @@ struct Fixture {
                 "select rq,sn,'采购进货',-90,'100001','现金' from hist order by i");
         execSql("insert into jxc_ysyfk (k_ghskh,k_type,k_rq,gl_djh,k_djlx,k_djtxt,k_yfje,k_sfje,k_qcje,k_yhje,k_ljje,k_flag) "
                 "select '100001','ghs',rq,sn,'CJ','采购进货单',100,90,0,0,0,1 from hist order by rq,i");
-        execSql("update jxc_ysyfk set k_ljje=10*(select count(*) from jxc_ysyfk b where b.id<=jxc_ysyfk.id)");
+        execSql("create temp table running (id integer primary key, b)");
+        execSql("insert into running select id,10*row_number() over (order by k_rq,id) from jxc_ysyfk");
+        execSql("update jxc_ysyfk set k_ljje=(select b from running r where r.id=jxc_ysyfk.id)");
+        execSql("drop table running");
         execSql("update jxc_ghsxx set ghs_pl=?,ghs_lwje=? where ghs_sn='100001'",
                 {{QString(), receipts}, {QString(), 10 * receipts}});
         execSql("insert into jxc_tempyyfx (yy_rq,yy_cgsl,yy_cgje,yy_xssl,yy_xsje,yy_xscb,yy_xslr) "

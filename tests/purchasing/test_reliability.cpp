@@ -39,6 +39,10 @@ void expectWholeReceiptsOnly()
                    "or (select count(*) from jxc_goodslistmx where gl_djh=h.j_sn)<>(select count(*) from jxc_jhspmx where gl_djh=h.j_sn) "
                    "or (select count(*) from jxc_log where log_note like '增加进货单'||h.j_sn||'，%')<>1"),
               "0");
+    // Notes with quotes, "--" and characters outside GBK are stored as typed.
+    EXPECT_EQ(rows("select count(*) from jxc_jhd h join jxc_ysyfk y on y.gl_djh=h.j_sn join jxc_xjyh x on x.gl_djh=h.j_sn "
+                   "where h.j_note not like '它''s \"--; 😀鞋%' or y.k_note<>h.j_note or x.xj_note<>h.j_note"),
+              "0");
     // No row of a receipt that has no header.
     EXPECT_EQ(rows("select (select count(*) from jxc_ysyfk y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"
                    "(select count(*) from jxc_xjyh y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"

@@ -83,6 +83,7 @@ int main(int argc, char** argv)
         bill.paid = Money::fromUnits(bill.payable.units() * qint64(rng.bounded(3)) / 2);
         bill.mode = rng.bounded(2) ? CgjhMode::RestOwed : CgjhMode::PaidOnly;
         bill.account = QStringLiteral("现金");
+        bill.note = QStringLiteral("它's \"--; 😀鞋") + QString(int(rng.bounded(300)), QChar(u'鞋'));  // quotes, non-GBK, long
         bill.op = operatorName;
         postCgjh(bill);
     }
