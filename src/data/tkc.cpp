@@ -5,7 +5,9 @@
 
 namespace {
 
-// Moves the document's variants by +quantity (sign 1) or -quantity (sign -1).
+// Moves the document's variants by +quantity (sign 1) or -quantity (sign -1): each size and
+// colour row moves exactly one stock row of its variant, so the variant's summed stock moves by
+// the row's quantity.
 void moveTkcByDoc(const QString& table, const QString& djh, const QString& ckSn, int sign)
 {
     Transaction tx;
@@ -17,8 +19,11 @@ void moveTkcByDoc(const QString& table, const QString& djh, const QString& ckSn,
         const SqlParams p{{QStringLiteral(":g"), rows.text(r, 0)}, {QStringLiteral(":c"), rows.text(r, 1)},
                           {QStringLiteral(":k"), rows.text(r, 2)}, {QStringLiteral(":w"), ckSn},
                           {QStringLiteral(":q"), (sign < 0 ? -q : q).toDouble()}};
+        // One stock row of the variant moves (the oldest, when batches hold it in several).
         const int changed = mainDb().exec(
-            QStringLiteral("update jxc_tkc set t_sl=t_sl+:q where g_sn=:g and cm_sn=:c and color_sn=:k and ck_sn=:w"), p);
+            QStringLiteral("update jxc_tkc set t_sl=ifnull(t_sl,0)+:q where id=(select min(id) from jxc_tkc "
+                           "where g_sn=:g and cm_sn=:c and color_sn=:k and ck_sn=:w)"),
+            p);
         if (changed == 0)
             execSql(QStringLiteral("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) values (:g,:c,:k,:w,:q)"), p);
     }

@@ -6,8 +6,9 @@
 #include <QString>
 
 // Adds each size and colour row of document `djh` in `table` (gl_djh, g_sn, cm_sn, color_sn,
-// t_sl; in id order) to the warehouse's size-colour stock; a variant without a stock row gets
-// one. A negative quantity moves stock the other way.
+// t_sl; in id order) to the warehouse's size-colour stock: each row moves the variant's oldest
+// stock row (a variant held in several batch rows moves once), a variant without a stock row
+// gets one. A negative quantity moves stock the other way.
 void addTkcByDoc(const QString& table, const QString& djh, const QString& ckSn);
 // The same, subtracting; a variant without a stock row gets one with the negated quantity.
 void subTkcByDoc(const QString& table, const QString& djh, const QString& ckSn);

@@ -56,6 +56,21 @@ TEST_F(Tkc, DocumentsMoveStock)
     EXPECT_EQ(stock("100002"), QStringList{"G1|40|BK|4"});
 }
 
+TEST_F(Tkc, VariantInSeveralBatchRowsMovesOnce)
+{
+    execSql("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl,t_scrq) values "
+            "('G1','39','BK','100001',4,'2013-01-01'),('G1','39','BK','100001',6,'2013-02-01'),"
+            "('G1','39','BK','100002',1,'2013-01-01')");
+    docRow("CJ1", "G1", "39", "BK", 3);
+    docRow("CJ1", "G1", "39", "BK", 2);  // the same variant on another line
+    addTkcByDoc("jxc_jhspmx", "CJ1", "100001");
+    EXPECT_EQ(rows("select t_sl from jxc_tkc order by id"), "9 6 1");  // only the oldest row moved
+    subTkcByDoc("jxc_jhspmx", "CJ1", "100001");
+    subTkcByDoc("jxc_jhspmx", "CJ1", "100001");
+    EXPECT_EQ(rows("select t_sl from jxc_tkc order by id"), "-1 6 1");
+    EXPECT_EQ(selectValue("select sum(t_sl) from jxc_tkc where ck_sn='100001'"), "5");
+}
+
 TEST_F(Tkc, DocumentIsMovedWholeOrNotAtAll)
 {
     docRow("CJ1", "G1", "39", "BK", 3);

@@ -87,6 +87,8 @@ TEST_F(MainFormTest, StoredSkinIsAppliedAndHelpOpensInTheDesktopsPrograms)
 
 TEST_F(MainFormTest, AnOlderDatabaseIsUpgradedOnTheFirstActivation)
 {
+    // An older ledger has neither the column nor its index.
+    execSql(QStringLiteral("drop index ix_jxc_ysyfk_gl_djh"));
     execSql(QStringLiteral("alter table jxc_ysyfk drop column gl_djh"));
     TF_MainForm form;
     startAndLogin(form, QStringLiteral("admin"), QString());

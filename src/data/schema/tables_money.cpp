@@ -115,13 +115,18 @@ const char* const kYhzhRows[] = {
 };
 const char* const kGdzcRows[] = {"0,0"};
 
-const char* const kByParty[] = {"k_ghskh"};
-const char* const kByGoods[] = {"g_sn"};
+// A partner's rows by date (the running balance), and every posted row by its document number.
+const char* const kYsyfkIndexes[] = {"k_ghskh", "k_ghskh,k_type,k_rq", "gl_djh"};
+const char* const kByNumber[] = {"gl_djh"};
+const char* const kGoodslistIndexes[] = {"g_sn", "gl_djh", "gl_kdrq"};
+const char* const kGoodslistmxIndexes[] = {"gl_djh", "gl_kdrq"};
+const char* const kByDay[] = {"yy_rq"};
+const char* const kByMonth[] = {"js_rq,ck_sn"};
 
 const TableDef kTables[] = {
     {.name = "jxc_yhzh", .columns = kYhzh, .rows = {"yh_sn,yh_type,yh_name,yh_zje,yh_note", kYhzhRows}},
-    {.name = "jxc_xjyh", .columns = kXjyh},
-    {.name = "jxc_ysyfk", .columns = kYsyfk, .indexes = kByParty},
+    {.name = "jxc_xjyh", .columns = kXjyh, .indexes = kByNumber},
+    {.name = "jxc_ysyfk", .columns = kYsyfk, .indexes = kYsyfkIndexes},
     {.name = "jxc_ghsfk", .columns = kGhsfk},
     {.name = "jxc_khfk", .columns = kKhfk},
     {.name = "jxc_fkmx", .columns = kFkmx},
@@ -129,11 +134,11 @@ const TableDef kTables[] = {
     {.name = "jxc_fylx", .columns = kFylx},
     {.name = "jxc_gdzc", .columns = kGdzc, .rows = {"zc_qcje,zc_ljje", kGdzcRows}},
     {.name = "jxc_zcmx", .columns = kZcmx},
-    {.name = "jxc_goodslist", .columns = kGoodslist, .indexes = kByGoods},
-    {.name = "jxc_goodslistmx", .columns = kGoodslistmx},
+    {.name = "jxc_goodslist", .columns = kGoodslist, .indexes = kGoodslistIndexes},
+    {.name = "jxc_goodslistmx", .columns = kGoodslistmx, .indexes = kGoodslistmxIndexes},
     {.name = "jxc_tempspbd", .columns = kTempspbd},
-    {.name = "jxc_tempyyfx", .columns = kTempyyfx},
-    {.name = "jxc_kcjs", .columns = kKcjs},
+    {.name = "jxc_tempyyfx", .columns = kTempyyfx, .indexes = kByDay},
+    {.name = "jxc_kcjs", .columns = kKcjs, .indexes = kByMonth},
 };
 
 }  // namespace

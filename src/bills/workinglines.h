@@ -1,0 +1,48 @@
+// Working lines: the lines of a bill being entered, written at once into the bill kind's own
+// line tables under the bill's provisional number. A line is one row of the line table plus
+// its size and colour rows (gl_djh = the number, tid = the line's id). Every function here is
+// written whole or not at all (one Transaction each).
+#pragma once
+
+#include "data/billtables.h"
+#include "data/values.h"
+
+#include <QString>
+#include <QVector>
+
+// Quantity of one size and colour of a line.
+struct SizeColorQty {
+    QString cmSn;
+    QString colorSn;
+    Money qty;
+};
+
+// One line as entered: goods, unit price and either its size and colour quantities or, for a
+// line without them (barcode and import lines), a plain quantity.
+struct WorkingLine {
+    QString gSn;
+    Money price;
+    QVector<SizeColorQty> rows;  // rows of quantity 0 are not written
+    Money quantity;              // used only when `rows` is empty
+};
+
+// Quantity of the line: the sum of its size and colour quantities, or its plain quantity.
+Money lineQuantity(const WorkingLine& line);
+
+// Writes a line under document `djh` with its size and colour rows (tid = the new line's id),
+// operator `operatorName`; the line's tid stays empty until the posting. Returns the line's id.
+qint64 writeLine(const BillLineTables& t, const QString& djh, const WorkingLine& line);
+
+// Replaces the price, quantity, amount and size and colour rows of line `lineId` (its goods
+// and number stay). An unknown line changes nothing.
+void replaceLine(const BillLineTables& t, qint64 lineId, const WorkingLine& line);
+
+// Deletes one line with its size and colour rows.
+void deleteLine(const BillLineTables& t, qint64 lineId);
+
+// Moves every line and size and colour row of `from` to the number `to`, after deleting the
+// stray lines and rows already lying under `to`. The same number changes nothing.
+void moveLines(const BillLineTables& t, const QString& from, const QString& to);
+
+// Deletes every line and size and colour row of the document.
+void discardLines(const BillLineTables& t, const QString& djh);

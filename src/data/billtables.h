@@ -1,0 +1,16 @@
+// The tables that hold one bill kind's lines: the line table and the size and colour rows of
+// its lines (gl_djh = the document number, tid = the line's id), and the columns the shared
+// line and posting routines need.
+#pragma once
+
+struct BillLineTables {
+    const char* lineTable;       // e.g. "jxc_jhsp"
+    const char* rowTable;        // e.g. "jxc_jhspmx" (gl_djh, tid, g_sn, cm_sn, color_sn, t_sl, a_name)
+    const char* numberColumn;    // document number of a line, e.g. "j_sn"
+    const char* quantityColumn;  // e.g. "jh_sl"
+    const char* priceColumn;     // e.g. "jh_dj"
+    const char* amountColumn;    // e.g. "jh_zje"
+};
+
+// Purchase receipt lines.
+inline constexpr BillLineTables kReceiptLines{"jxc_jhsp", "jxc_jhspmx", "j_sn", "jh_sl", "jh_dj", "jh_zje"};

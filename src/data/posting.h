@@ -1,0 +1,93 @@
+// Shared steps of the postings (receipts, returns, sales, exchanges, the till): the cash
+// journal, the party ledger, the daily summary and the monthly stock account, the goods
+// movement journals, the warehouse stock with its moving-average cost and the goods' totals.
+// Values are bound as parameters; each routine runs in its own Transaction, so a posting that
+// wraps them in its own is written whole or not at all. Every row written carries the
+// document number (gl_djh), so that a document's rows can be found and taken back.
+#pragma once
+
+#include "data/billtables.h"
+#include "data/values.h"
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+// One row of the cash journal (jxc_xjyh).
+struct CashEntry {
+    QString date;           // xj_rq
+    QString djh;            // gl_djh
+    QString kind;           // xj_dlx, e.g. "采购进货"
+    Money amount;           // xj_je, signed: money paid out is negative
+    QString handlerName;    // u_name
+    QString partnerName;    // ghs_name
+    QString partnerSn;      // ghs_sn
+    QString warehouseName;  // ck_name
+    QString account;        // xj_kmmc, the money account's name
+    QString note;           // xj_note
+    QString op;             // a_name
+};
+// Writes the row and moves the named money account by its signed amount (updateYhzh).
+void addCashEntry(const CashEntry& e);
+
+// One row of the party ledger (jxc_ysyfk).
+struct LedgerEntry {
+    QString partner;      // k_ghskh
+    QString partnerKind;  // k_type: "ghs" or "kh"
+    QString date;         // k_rq
+    QString djh;          // gl_djh
+    QString djlx;         // k_djlx, e.g. "CJ"
+    QString djtxt;        // k_djtxt, e.g. "采购进货单"
+    QString account;      // k_fkfs
+    QString handlerSn;    // u_sn
+    QString note;         // k_note (stored trimmed)
+    QString op;           // a_name
+    Money owed;           // k_yfje
+    Money paid;           // k_sfje
+};
+// Appends the row with the running balance continued from the partner's latest row on or
+// before its date (getLjjeBefore) plus owed - paid, raises the partner's bill counter and
+// sets its balance field, then recomputes the partner's rows from the row's date on
+// (recalcLjje). Returns the balance the row was written with.
+Money addLedgerEntry(const LedgerEntry& e);
+
+// Amounts added to columns of a summary row (column names from the calling code).
+using ColumnAdds = std::vector<std::pair<const char*, Money>>;
+// Adds to the daily business summary row of `date` (jxc_tempyyfx), created when missing.
+void addToDaySummary(const QString& date, const ColumnAdds& adds);
+// Adds to the monthly stock-account row of `month` ("yyyy-MM") and warehouse (jxc_kcjs); the
+// month's rows are created when missing.
+void addToMonthStock(const QString& month, const QString& ckSn, const ColumnAdds& adds);
+
+// Header values of a document's goods movement journal rows.
+struct JournalHeader {
+    QString kind;         // gl_flag, e.g. "cj"
+    QString djh;          // gl_djh: the lines' document number
+    QString date;         // gl_kdrq
+    QString ckSn;
+    QString ckName;
+    QString partnerSn;    // ghs_sn
+    QString partnerName;  // ghs_name
+    QString handlerName;  // u_name
+};
+// One goods movement row (jxc_goodslist) per line of the document whose goods exists: price,
+// quantity and amount of the line, margin = amount - quantity × the goods' g_jj, remaining
+// quantity = the quantity, the goods' descriptive columns, the line's operator, tid = the
+// line's id.
+void addGoodsJournal(const BillLineTables& t, const JournalHeader& h);
+// One size and colour journal row (jxc_goodslistmx) per size and colour row of the document,
+// paired with its line's journal row by goods and line id; lines without size and colour rows
+// get none.
+void addGoodsJournalRows(const BillLineTables& t, const JournalHeader& h);
+// One goods daily movement row (jxc_tempspbd) per line with a positive quantity, the quantity
+// in `column` (e.g. "t_cg") and 0 in the other movement columns.
+void addDailyMovement(const BillLineTables& t, const QString& djh, const QString& date, const char* column,
+                      const QString& op);
+
+// Goods received into a warehouse (jxc_kcsp): quantity up by `qty`, cost the moving average
+// round((K × C + amount) / (K + qty) + 0.0005, 2); the line price when K + qty is 0; a new
+// stock row at the line price when the goods had none there.
+void receiveIntoStock(const QString& ckSn, const QString& gSn, Money qty, Money price, Money amount);
+// The goods' totals after a purchase line: g_kc up by `qty`, g_pjjj the moving average as
+// above, purchase counter g_cgpl + 1, last purchase price g_scjj and last supplier ghs_sn.
+void receiveIntoGoods(const QString& gSn, Money qty, Money price, Money amount, const QString& ghsSn);

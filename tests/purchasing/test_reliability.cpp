@@ -1,0 +1,97 @@
+// A process that posts receipts in a loop is killed at random moments: after each kill the
+// database is sound and holds whole receipts only, and the stock equals the posted bills.
+#include "data/datamodule.h"
+#include "support/shop.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString rows(const char* sql)
+{
+    const ResultSet rs = openSelect(QString::fromUtf8(sql));
+    QStringList out;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < rs.columnCount(); ++c)
+            cells << rs.text(r, c);
+        out << cells.join(u'|');
+    }
+    return out.join(u' ');
+}
+
+void expectWholeReceiptsOnly()
+{
+    EXPECT_EQ(rows("pragma integrity_check"), "ok");
+    // Each header has lines paired with their own size and colour rows, which add up to them.
+    EXPECT_EQ(rows("select count(*) from jxc_jhd h where not exists (select 1 from jxc_jhsp where j_sn=h.j_sn)"), "0");
+    EXPECT_EQ(rows("select count(*) from jxc_jhsp l join jxc_jhd h on h.j_sn=l.j_sn where l.tid is not l.id "
+                   "or l.jh_sl<>(select sum(t_sl) from jxc_jhspmx m where m.gl_djh=l.j_sn and m.tid=l.id)"),
+              "0");
+    // ... one ledger row, one cash row, a journal row per line and per size and colour row, a log line.
+    EXPECT_EQ(rows("select count(*) from jxc_jhd h where "
+                   "(select count(*) from jxc_ysyfk where gl_djh=h.j_sn)<>1 or (select count(*) from jxc_xjyh where gl_djh=h.j_sn)<>1 "
+                   "or (select count(*) from jxc_goodslist where gl_djh=h.j_sn)<>(select count(*) from jxc_jhsp where j_sn=h.j_sn) "
+                   "or (select count(*) from jxc_goodslistmx where gl_djh=h.j_sn)<>(select count(*) from jxc_jhspmx where gl_djh=h.j_sn) "
+                   "or (select count(*) from jxc_log where log_note like '增加进货单'||h.j_sn||'，%')<>1"),
+              "0");
+    // Notes with quotes, "--" and characters outside GBK are stored as typed.
+    EXPECT_EQ(rows("select count(*) from jxc_jhd h join jxc_ysyfk y on y.gl_djh=h.j_sn join jxc_xjyh x on x.gl_djh=h.j_sn "
+                   "where h.j_note not like '它''s \"--; 😀鞋%' or y.k_note<>h.j_note or x.xj_note<>h.j_note"),
+              "0");
+    // No row of a receipt that has no header.
+    EXPECT_EQ(rows("select (select count(*) from jxc_ysyfk y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"
+                   "(select count(*) from jxc_xjyh y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"
+                   "(select count(*) from jxc_goodslist y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"
+                   "(select count(*) from jxc_goodslistmx y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"
+                   "(select count(*) from jxc_log where log_note like '增加进货单%' and "
+                   "  not exists (select 1 from jxc_jhd where log_note like '增加进货单'||j_sn||'，%'))"),
+              "0");
+    // Stock and size-colour stock are the sums of the posted bills; money and balances agree.
+    EXPECT_EQ(rows("select ck_sn,g_sn,sum(kc_sl) from jxc_kcsp group by ck_sn,g_sn order by ck_sn,g_sn"),
+              rows("select h.ck_sn,l.g_sn,sum(l.jh_sl) from jxc_jhsp l join jxc_jhd h on h.j_sn=l.j_sn "
+                   "group by h.ck_sn,l.g_sn order by h.ck_sn,l.g_sn"));
+    EXPECT_EQ(rows("select ck_sn,g_sn,cm_sn,color_sn,sum(t_sl) from jxc_tkc group by 1,2,3,4 order by 1,2,3,4"),
+              rows("select h.ck_sn,m.g_sn,m.cm_sn,m.color_sn,sum(m.t_sl) from jxc_jhspmx m join jxc_jhd h on h.j_sn=m.gl_djh "
+                   "group by 1,2,3,4 order by 1,2,3,4"));
+    EXPECT_EQ(rows("select g_sn,g_kc from jxc_goods where g_kc<>0 order by g_sn"),
+              rows("select g_sn,sum(jh_sl) from jxc_jhsp l join jxc_jhd h on h.j_sn=l.j_sn group by g_sn order by g_sn"));
+    EXPECT_EQ(rows("select yh_zje from jxc_yhzh where yh_name='现金'"), rows("select ifnull(sum(xj_je),0) from jxc_xjyh"));
+    EXPECT_EQ(rows("select count(*) from jxc_ghsxx g where g.ghs_lwje<>ifnull((select k_ljje from jxc_ysyfk "
+                   "where k_ghskh=g.ghs_sn order by k_rq desc,id desc limit 1),0)"),
+              "0");
+}
+
+TEST(CgjhReliability, KilledPostingsLeaveWholeReceiptsOnly)
+{
+    Shop shop;
+    shop.supplier("鞋业'甲--");
+    shop.warehouse("分仓");
+    shop.goods("凉鞋", {"39", "40", "41"}, {"黑色", "白色"});
+    shop.goods("靴子", {"38"}, {"红色"});
+    shop.goods("拖鞋", {}, {});
+    const QString dataDir = QFileInfo(shop.db().path()).absolutePath();
+    const quint32 seed = QRandomGenerator::global()->generate();
+    SCOPED_TRACE(seed);
+    QRandomGenerator rng(seed);
+
+    for (int round = 0; round < 8; ++round) {
+        QProcess victim;
+        victim.start(QStringLiteral(JXC_POSTLOOP), {dataDir, QString::number(seed + quint32(round))});
+        ASSERT_TRUE(victim.waitForReadyRead(20000)) << victim.errorString().toStdString();
+        QThread::msleep(150 + rng.bounded(700));
+        victim.kill();  // SIGKILL
+        victim.waitForFinished();
+        SCOPED_TRACE(round);
+        expectWholeReceiptsOnly();
+        if (::testing::Test::HasFailure())
+            break;
+    }
+    EXPECT_GT(selectValue("select count(*) from jxc_jhd").toInt(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// The shared fixture that builds a shop for the tests of the postings: master records, then
+// bills entered through the real working-line functions and posted by the real postings.
+//
+//   Shop shop;
+//   const QString sandal = shop.goods("凉鞋", {"39", "40"}, {"黑色"});
+//   shop.receipt().line(sandal, 80, {{"39", "黑色", 3}, {"40", "黑色", 2}}).paid(300).post();
+//
+// A Shop owns a fresh database (TestDb, clock on 2013-05-28 10:00) and logs an operator in.
+// Defaults of a new database: supplier "100001", warehouse "100001", money account "现金";
+// the shop adds one purchase handler, the default handler of its bills.
+#pragma once
+
+#include "bills/workinglines.h"
+#include "purchasing/cgjhposting.h"
+#include "support/testdb.h"
+
+#include <QStringList>
+#include <initializer_list>
+
+class Shop;
+
+// Quantity of one size and colour, by their names.
+struct VariantQty {
+    QString size;
+    QString colour;
+    double qty;
+};
+
+// A purchase receipt being entered: its lines are working lines under its number from the
+// moment they are added; post() posts it like the window's audited save.
+class ReceiptBuilder {
+public:
+    ReceiptBuilder& line(const QString& gSn, double price, std::initializer_list<VariantQty> rows);
+    // A line without size and colour rows (as the barcode entry adds them).
+    ReceiptBuilder& plainLine(const QString& gSn, double price, double qty);
+    // Moves the bill to that day's next number, as a change of the bill date does.
+    ReceiptBuilder& date(const QString& date);
+    ReceiptBuilder& paid(double amount);  // default: the payable
+    ReceiptBuilder& mode(CgjhMode mode);
+    ReceiptBuilder& supplier(const QString& ghsSn);
+    ReceiptBuilder& warehouse(const QString& ckSn);
+    ReceiptBuilder& handler(const QString& uSn);
+    ReceiptBuilder& account(const QString& name);
+    ReceiptBuilder& note(const QString& note);
+
+    const QString& number() const { return m_bill.djh; }
+    // Ids of the lines written so far, in the order added.
+    const QVector<qint64>& lineIds() const { return m_lines; }
+    // The record the window would post (payable from the lines, paid as set).
+    CgjhPosting record() const;
+    // Posts the receipt; returns its number.
+    QString post();
+
+private:
+    friend class Shop;
+    explicit ReceiptBuilder(const Shop& shop);
+    CgjhPosting m_bill;
+    bool m_paidSet = false;
+    QVector<qint64> m_lines;
+};
+
+class Shop {
+public:
+    explicit Shop(const QDateTime& clock = QDateTime(QDate(2013, 5, 28), QTime(10, 0, 0)));
+    ~Shop();
+    Shop(const Shop&) = delete;
+    Shop& operator=(const Shop&) = delete;
+
+    // Master records; each returns the new record's code.
+    QString supplier(const QString& name);
+    QString customer(const QString& name);
+    QString warehouse(const QString& name);
+    QString staff(const QString& name);
+    // A category under the root; returns its node id (gc_cid).
+    int category(const QString& name);
+    // A goods item with a size group of `sizes` and a colour group of `colours` (named sizes
+    // and colours are made when missing; empty lists take the built-in "均码" / "统一").
+    QString goods(const QString& name, const QStringList& sizes, const QStringList& colours, double presetPrice = 0,
+                  int category = 0, const QString& barcode = QString());
+
+    // A new receipt under today's next number, from the default supplier into the default
+    // warehouse, handled by the shop's handler.
+    ReceiptBuilder receipt() const;
+
+    const QString& handlerSn() const { return m_handler; }
+    TestDb& db() { return m_db; }
+
+private:
+    TestDb m_db;
+    QString m_handler;
+};
