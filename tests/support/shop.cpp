@@ -1,10 +1,16 @@
 #include "support/shop.h"
 
+#include "data/combos.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/numbering.h"
 #include "data/textrules.h"
 #include "data/tkc.h"
+#include "masterdata/goods.h"
+#include "masterdata/partners.h"
+#include "masterdata/sizecolordata.h"
+#include "masterdata/spxxgl.h"
+#include "masterdata/staffrecords.h"
 
 namespace {
 
@@ -15,50 +21,61 @@ QString nameOf(const char* sql, const QString& code) { return selectValue(QLatin
 }  // namespace
 
 // ---- Master records -----------------------------------------------------------------------
-// Plain inserts of the master records, until the master-data functions take their place.
+// Made by the master-data functions the windows call, so the fixture's shop is one the
+// program itself could have made.
+
+namespace {
+
+// Dies loudly when a master-data function refused the fixture's record.
+QString made(const QString& code, const QString& refusal, const QString& what)
+{
+    if (!refusal.isEmpty() || code.isEmpty())
+        throw DbError(QStringLiteral("shop fixture: %1 refused: %2").arg(what, refusal));
+    return code;
+}
+
+QString partner(PartnerKind kind, const QString& name)
+{
+    PartnerFields f;
+    f.name = name;
+    const PartnerResult r = addPartner(kind, f);
+    return made(r.code, r.message, name);
+}
+
+}  // namespace
 
 QString Shop::supplier(const QString& name)
 {
-    const QString sn = getMaxSn(QStringLiteral("jxc_ghsxx"), QStringLiteral("ghs_sn"));
-    appendRow(QStringLiteral("jxc_ghsxx"), {{QStringLiteral("ghs_sn"), sn}, {QStringLiteral("ghs_name"), name},
-                                            {QStringLiteral("ghs_jm"), getPyJm(name)}, {QStringLiteral("ghs_lwje"), 0},
-                                            {QStringLiteral("ghs_pl"), 0}, {QStringLiteral("ghs_lwje2"), 0}});
-    return sn;
+    return partner(PartnerKind::Ghs, name);
 }
 
 QString Shop::customer(const QString& name)
 {
-    const QString sn = getMaxSn(QStringLiteral("jxc_khxx"), QStringLiteral("kh_sn"));
-    appendRow(QStringLiteral("jxc_khxx"), {{QStringLiteral("kh_sn"), sn}, {QStringLiteral("kh_name"), name},
-                                           {QStringLiteral("kh_jm"), getPyJm(name)}, {QStringLiteral("kh_lwje"), 0},
-                                           {QStringLiteral("kh_pl"), 0}});
-    return sn;
+    return partner(PartnerKind::Kh, name);
 }
 
 QString Shop::warehouse(const QString& name)
 {
-    const QString sn = getMaxSn(QStringLiteral("jxc_ckxx"), QStringLiteral("ck_sn"));
-    appendRow(QStringLiteral("jxc_ckxx"), {{QStringLiteral("ck_sn"), sn}, {QStringLiteral("ck_name"), name},
-                                           {QStringLiteral("ck_jm"), getPyJm(name)}});
-    return sn;
+    WarehouseInput w;
+    w.name = name;
+    const SaveOutcome r = addWarehouse(w);
+    return made(r.code, r.error, name);
 }
 
 QString Shop::staff(const QString& name)
 {
-    const QString sn = getMaxSn(QStringLiteral("jxc_user"), QStringLiteral("u_sn"));
-    appendRow(QStringLiteral("jxc_user"), {{QStringLiteral("u_sn"), sn}, {QStringLiteral("u_name"), name},
-                                           {QStringLiteral("u_jm"), getPyJm(name)}, {QStringLiteral("u_cgpl"), 0},
-                                           {QStringLiteral("u_xspl"), 0}, {QStringLiteral("u_cg"), 1},
-                                           {QStringLiteral("u_xs"), 1}, {QStringLiteral("u_kc"), 1}});
-    return sn;
+    StaffInput u;
+    u.name = name;
+    const SaveOutcome r = addStaff(u);
+    return made(r.code, r.error, name);
 }
 
 int Shop::category(const QString& name)
 {
-    const int cid = selectValue(QStringLiteral("select ifnull(max(gc_cid),1)+1 from jxc_goodsclass")).toInt();
-    appendRow(QStringLiteral("jxc_goodsclass"), {{QStringLiteral("gc_name"), name}, {QStringLiteral("gc_jm"), getPyJm(name)},
-                                                 {QStringLiteral("gc_pid"), 1}, {QStringLiteral("gc_cid"), cid}});
-    execSql(QStringLiteral("update jxc_goodsclass set gc_sn=? where gc_cid=?"), {{QString(), getMaxGcSn(cid)}, {QString(), cid}});
+    NamedQuery& tree = *DataModule->ADOQueryGoodsClass;
+    const int cid = addGoodsClass(tree, 1);
+    tree.locate(QStringLiteral("gc_cid"), QString::number(cid));
+    renameGoodsClass(tree, name);
     return cid;
 }
 
@@ -66,27 +83,27 @@ namespace {
 
 // A size or colour group of the named members (made when missing); the built-in group
 // "100001" when there are none. Returns the group's code.
-QString memberGroup(const QStringList& names, bool sizes)
+QString memberGroup(const SizeColorFamily& f, const QStringList& names)
 {
     if (names.isEmpty())
         return QStringLiteral("100001");
-    const QString member = sizes ? QStringLiteral("jxc_cm") : QStringLiteral("jxc_color");
-    const QString prefix = sizes ? QStringLiteral("cm") : QStringLiteral("color");
-    const QString group = sizes ? QStringLiteral("jxc_cmz") : QStringLiteral("jxc_colorz");
-    const QString groupSn = sizes ? QStringLiteral("cmz_sn") : QStringLiteral("colorz_sn");
-    const QString gsn = getMaxSn(group, groupSn);
-    appendRow(group, {{groupSn, gsn}, {(sizes ? QStringLiteral("cmz_name") : QStringLiteral("colorz_name")), names.join(u'/')}});
+    const QString groupName = names.join(u'/');
+    const MasterResult group = addGroup(f, groupName);
+    made(group.code, group.error, groupName);
+    QStringList members;
     for (const QString& n : names) {
-        QString sn = sizes ? getCmSn(n) : getColorSn(n);
+        QString sn = selectValue(QStringLiteral("select %1 from %2 where %3=?").arg(f.memberCol("sn"), f.memberTable, f.memberCol("name")),
+                                 {{QString(), n}});
         if (sn.isEmpty()) {
-            sn = getMaxSn(member, prefix + QStringLiteral("_sn"));
-            const QString tm = selectValue(QStringLiteral("select ifnull(max(cast(%1_tm as integer)),10)+1 from %2").arg(prefix, member));
-            appendRow(member, {{prefix + QStringLiteral("_sn"), sn}, {prefix + QStringLiteral("_name"), n},
-                               {prefix + QStringLiteral("_jm"), getPyJm(n)}, {prefix + QStringLiteral("_tm"), tm}});
+            const QString tm = selectValue(
+                QStringLiteral("select ifnull(max(cast(%1 as integer)),10)+1 from %2").arg(f.memberCol("tm"), f.memberTable));
+            const MasterResult member = addMember(f, n, tm);
+            sn = made(member.code, member.error, n);
         }
-        appendRow(group + u'2', {{groupSn, gsn}, {prefix + QStringLiteral("_sn"), sn}});
+        members << sn;
     }
-    return gsn;
+    addMembersToGroup(f, group.code, members);
+    return group.code;
 }
 
 }  // namespace
@@ -95,21 +112,21 @@ QString Shop::goods(const QString& name, const QStringList& sizes, const QString
                     int categoryId, const QString& barcode)
 {
     const int cid = categoryId ? categoryId : category(name + text(u"类"));
-    const QString sn = getMaxGoodsSn(cid);
-    const QString cmz = memberGroup(sizes, true);
-    const QString colorz = memberGroup(colours, false);
-    appendRow(QStringLiteral("jxc_goods"),
-              {{QStringLiteral("g_sn"), sn}, {QStringLiteral("g_name"), name}, {QStringLiteral("g_jm"), getPyJm(name)},
-               {QStringLiteral("g_jj"), presetPrice}, {QStringLiteral("g_sj"), presetPrice * 2},
-               {QStringLiteral("g_kc"), 0}, {QStringLiteral("g_scjj"), 0}, {QStringLiteral("g_pjjj"), 0},
-               {QStringLiteral("g_cgpl"), 0}, {QStringLiteral("g_xspl"), 0}, {QStringLiteral("g_sptm"), barcode},
-               {QStringLiteral("gc_cid"), cid},
-               {QStringLiteral("gc_sn"), nameOf("select gc_sn from jxc_goodsclass where gc_cid=?", QString::number(cid))},
-               {QStringLiteral("dw_name"), text(u"双")}, {QStringLiteral("gg_name"), QString()},
-               {QStringLiteral("color_name"), colours.join(u'/')},
-               {QStringLiteral("cmz_name"), nameOf("select cmz_name from jxc_cmz where cmz_sn=?", cmz)},
-               {QStringLiteral("cmz_sn"), cmz}, {QStringLiteral("colorz_sn"), colorz}});
-    return sn;
+    GoodsFields g;
+    g.gcCid = QString::number(cid);
+    g.gcSn = nameOf("select gc_sn from jxc_goodsclass where gc_cid=?", g.gcCid);
+    g.sn = getMaxGoodsSn(cid);
+    g.name = name;
+    g.barcode = barcode;
+    g.unit = text(u"双");
+    g.sizeGroupCode = memberGroup(sizeFamily(), sizes);
+    g.sizeGroupName = nameOf("select cmz_name from jxc_cmz where cmz_sn=?", g.sizeGroupCode);
+    g.colorGroupCode = memberGroup(colorFamily(), colours);
+    g.colorGroupName = nameOf("select colorz_name from jxc_colorz where colorz_sn=?", g.colorGroupCode);
+    g.purchasePrice = Money::fromDouble(presetPrice);
+    g.salePrice = Money::fromDouble(presetPrice * 2);
+    const GoodsSaveResult r = addGoods(g);
+    return made(r.sn, r.refusal, name);
 }
 
 // ---- The shop and its bills ---------------------------------------------------------------
