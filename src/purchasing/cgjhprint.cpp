@@ -13,14 +13,18 @@ bool hasLines(const QString& djh)
     return selectValue(QStringLiteral("select count(*) from jxc_jhsp where j_sn=?"), {{QString(), djh}}).toInt() > 0;
 }
 
-// The supplier's contact, telephone and address from the first row of `rs` (empty when
-// there is none).
+// A field of the first row; empty when there is none.
+QString first(const ResultSet& rs, const char* field)
+{
+    return rs.text(0, QString::fromLatin1(field));
+}
+
+// The supplier's contact, telephone and address from the first row of `rs`.
 QList<BillVariable> supplierContact(const ResultSet& rs)
 {
-    auto field = [&](const char* name) { return rs.text(0, QString::fromLatin1(name)); };
-    return {{QStringLiteral("ghsLxr"), field("ghs_lxr")},
-            {QStringLiteral("ghsTele"), field("ghs_tele")},
-            {QStringLiteral("ghsAddress"), field("ghs_address")}};
+    return {{QStringLiteral("ghsLxr"), first(rs, "ghs_lxr")},
+            {QStringLiteral("ghsTele"), first(rs, "ghs_tele")},
+            {QStringLiteral("ghsAddress"), first(rs, "ghs_address")}};
 }
 
 }  // namespace
@@ -74,7 +78,7 @@ BillPrint cgjhPendingPrint(const QString& djh)
                        "left join jxc_user c on a.u_sn=c.u_sn left join jxc_ghsxx d on a.ghs_sn=d.ghs_sn "
                        "where a.gl_djh=?"),
         {{QString(), djh}});
-    auto field = [&](const char* name) { return rs.text(0, QString::fromLatin1(name)); };
+    auto field = [&](const char* name) { return first(rs, name); };
     BillPrint p;
     p.templateFile = kTemplate;
     p.linesSql = cgjhPendingLinesSql(djh);

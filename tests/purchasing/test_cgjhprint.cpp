@@ -180,6 +180,12 @@ TEST(CgjhPrint, PendingBillTakesItsValuesFromThePendingTables)
         {"yf", "壹佰陆拾元整"},    {"sf", "壹佰元伍角"}};
     EXPECT_EQ(p.variables, expected);
 
+    // A pending bill whose handler has since been deleted still prints its own values.
+    execSql(QStringLiteral("delete from jxc_user where u_sn=?"), {{QString(), s.shop.handlerSn()}});
+    const BillPrint orphan = cgjhPendingPrint(djh);
+    EXPECT_TRUE(orphan.variables.contains(BillVariable{"uName", ""}));
+    EXPECT_TRUE(orphan.variables.contains(BillVariable{"Note", "待审'核"}));
+
     previewPendingDj(djh);
     const QString t = s.text();
     for (const char* printed : {"松岩鞋店", "CJ130527010001", "开单日期：2013-05-27", "待审'核",
@@ -190,8 +196,16 @@ TEST(CgjhPrint, PendingBillTakesItsValuesFromThePendingTables)
     EXPECT_EQ(s.lines().filter(QStringLiteral("凉鞋")), QStringList{QStringLiteral("1凉鞋%1双黑色3940.004160.00").arg(s.sandal)});
 }
 
-TEST(CgjhPrint, CopiesSetting)
+TEST(CgjhPrint, PrintAfterPostingSettings)
 {
+    const QString saved = csDjzddy;
+    const std::pair<const char*, bool> settings[] = {{"0", false}, {"False", false}, {"1", true}, {"True", true}};
+    for (const auto& [setting, prints] : settings) {
+        csDjzddy = QString::fromUtf8(setting);
+        EXPECT_EQ(printAfterPosting(), prints) << setting;
+    }
+    csDjzddy = saved;
+
     const std::pair<const char*, int> cases[] = {{"3", 3}, {" 2 ", 2}, {"1", 1}, {"0", 1}, {"-2", 1},
                                                  {"2.5", 1}, {"abc", 1}, {"", 1}};
     for (const auto& [setting, copies] : cases)
