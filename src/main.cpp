@@ -2,10 +2,12 @@
 // then the event loop until the main window ends the program. The shell links no subsystem:
 // each subsystem's windows are registered here, before the program starts.
 #include "masterdata/masterdata.h"
+#include "purchasing/purchasing.h"
 #include "shell/startup.h"
 
 int main(int argc, char** argv)
 {
     registerMasterdataWindows();
+    registerPurchasingWindows();
     return runProgram(argc, argv);
 }

@@ -51,7 +51,7 @@ QString layoutOrder(int tmType)
 
 }  // namespace
 
-GoodsSaveResult addGoods(const GoodsFields& fields)
+GoodsSaveResult addGoods(const GoodsFields& fields, VariantBarcodes variants)
 {
     const GoodsFields g = trimmed(fields);
     Transaction tx;
@@ -92,7 +92,8 @@ GoodsSaveResult addGoods(const GoodsFields& fields)
              {QStringLiteral(":tmtype"), g.tmType},
              {QStringLiteral(":colorzsn"), g.colorGroupCode},
              {QStringLiteral(":cmzsn"), g.sizeGroupCode}});
-    makeGoodsTm(g.sn, g.sizeGroupCode, g.colorGroupCode, g.barcode, layoutOrder(g.tmType));
+    if (variants == VariantBarcodes::Build)
+        makeGoodsTm(g.sn, g.sizeGroupCode, g.colorGroupCode, g.barcode, layoutOrder(g.tmType));
     tx.commit();
     return {g.sn, QString()};
 }

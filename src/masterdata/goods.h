@@ -37,12 +37,16 @@ struct GoodsSaveResult {
     bool ok() const { return refusal.isEmpty(); }
 };
 
+// Whether a new goods item with a barcode gets its variant barcodes at once. The bills' new-goods
+// dialog stores the barcode and its layout only.
+enum class VariantBarcodes { Build, Skip };
+
 // A new goods item and its variant barcodes (one per colour and size of its groups when it
-// has a barcode). Refuses an empty category, code, name, unit or group, an unknown category,
+// has a barcode, unless `variants` skips them). Refuses an empty category, code, name, unit or group, an unknown category,
 // and a code already in use ("商品编号已经存在，请重新输入！"). The cost price and the last and
 // average purchase prices start at the preset purchase price; the supplier is the default
 // supplier. No stock row is written.
-GoodsSaveResult addGoods(const GoodsFields& goods);
+GoodsSaveResult addGoods(const GoodsFields& goods, VariantBarcodes variants = VariantBarcodes::Build);
 
 // Changes the goods item of row `id` (its code stays) and rebuilds its variant barcodes when it
 // has a barcode. The last and average purchase prices become the preset purchase price.

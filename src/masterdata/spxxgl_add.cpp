@@ -2,8 +2,6 @@
 
 #include "data/datamodule.h"
 #include "data/globals.h"
-#include "data/numbering.h"
-#include "data/settings.h"
 #include "platform/categorytree.h"
 #include "platform/datagrid.h"
 #include "platform/msgbox.h"
@@ -24,7 +22,7 @@ const QString kGoodsTmpSql = QStringLiteral("select * from jxc_goodstmp order by
 }  // namespace
 
 TF_Spxxgl_Add::TF_Spxxgl_Add(QWidget* parent)
-    : TF_SpxxglEdit(QStringLiteral("F_Spxxgl_Add"), QStringLiteral("增加商品"), QStringLiteral("spxxgl_add"), parent)
+    : TF_SpxxglNew(QStringLiteral("F_Spxxgl_Add"), QStringLiteral("增加商品"), QStringLiteral("spxxgl_add"), parent)
 {
     auto* saved = new QGroupBox(QStringLiteral("已存商品"), this);
     DBGridTmp = new DataGrid(saved);
@@ -41,44 +39,16 @@ TF_Spxxgl_Add::TF_Spxxgl_Add(QWidget* parent)
 
 void TF_Spxxgl_Add::FormActivate()
 {
-    m_clickedCid.clear();
-    showClassPanel(false);
-    callerFlag = m_callerWord;
     NamedQuery* tmp = DataModule->Q_GoodsTmp;
     if (DBGridTmp->query() != tmp)
         DBGridTmp->setQuery(tmp);
-    openClassTree();
-    if (DataModule->Q_GoodsClass->isEmpty()) {
-        msgInfo(QStringLiteral("请添加商品类别！"), this);
-        return;
-    }
-    execSql(QStringLiteral("delete from jxc_goodstmp"));
-    openQuery(tmp, kGoodsTmpSql);
-    // The category of the last opening stays chosen while it exists.
-    if (!m_gcCid.isEmpty()
-        && selectValue(QStringLiteral("select id from jxc_goodsclass where gc_cid=? and gc_sn=?"),
-                       {{QString(), m_gcCid}, {QString(), m_gcSn}})
-               .isEmpty()) {
-        tgc_name->clear();
-        m_gcCid.clear();
-        m_gcSn.clear();
-    }
-    resetFields();
+    if (startNewGoods())
+        openQuery(tmp, kGoodsTmpSql);
 }
 
 void TF_Spxxgl_Add::FormClose()
 {
     closeClassQueries();
-}
-
-void TF_Spxxgl_Add::resetFields()
-{
-    for (QLineEdit* e : {tg_sn, tg_name, tg_sptm, tgg_name, tg_bz, tpic})
-        e->clear();
-    for (QLineEdit* e : {tg_zdkc, g_jj, g_sj})
-        e->setText(QStringLiteral("0"));
-    ComTmtype->setCurrentIndex(0);
-    fillLists();
 }
 
 void TF_Spxxgl_Add::btnGcClick()
@@ -89,21 +59,6 @@ void TF_Spxxgl_Add::btnGcClick()
     }
     if (tvClass->topLevelItemCount() > 0)
         showClassPanel(true);
-}
-
-void TF_Spxxgl_Add::categoryConfirmed()
-{
-    if (settingOn(csSpbh))
-        tg_sn->setText(getMaxGoodsSn(m_gcCid.toInt()));
-}
-
-void TF_Spxxgl_Add::btnPriceClick()
-{
-    if (tg_sn->text().trimmed().isEmpty()) {
-        msgInfo(QStringLiteral("商品编号必须填写！"), this);
-        return;
-    }
-    openPrices();
 }
 
 void TF_Spxxgl_Add::btnSaveClick()

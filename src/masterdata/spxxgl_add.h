@@ -6,7 +6,7 @@
 
 class DataGrid;
 
-class TF_Spxxgl_Add : public TF_SpxxglEdit {
+class TF_Spxxgl_Add : public TF_SpxxglNew {
     Q_OBJECT
 public:
     explicit TF_Spxxgl_Add(QWidget* parent = nullptr);
@@ -15,14 +15,10 @@ public:
 
     void btnSaveClick() override;
     void btnGcClick() override;
-    void btnPriceClick() override;
-    // Empties the fields and refills the lists; the category stays chosen.
-    void resetFields();
 
 protected:
     void FormActivate() override;
     void FormClose() override;
-    void categoryConfirmed() override;
 };
 
 extern TF_Spxxgl_Add* F_Spxxgl_Add;

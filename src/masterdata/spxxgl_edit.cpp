@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "data/globals.h"
+#include "data/numbering.h"
 #include "data/settings.h"
 #include "masterdata/spxxgl_pic.h"
 #include "masterdata/spxxgl_price.h"
@@ -468,4 +469,53 @@ GoodsFields TF_SpxxglEdit::fields() const
     f.minStock = tg_zdkc->text().trimmed().toInt();
     f.note = tg_bz->text();
     return f;
+}
+
+void TF_SpxxglNew::resetFields()
+{
+    for (QLineEdit* e : {tg_sn, tg_name, tg_sptm, tgg_name, tg_bz, tpic})
+        e->clear();
+    for (QLineEdit* e : {tg_zdkc, g_jj, g_sj})
+        e->setText(QStringLiteral("0"));
+    ComTmtype->setCurrentIndex(0);
+    fillLists();
+}
+
+bool TF_SpxxglNew::startNewGoods()
+{
+    m_clickedCid.clear();
+    showClassPanel(false);
+    callerFlag = m_callerWord;
+    openClassTree();
+    if (DataModule->Q_GoodsClass->isEmpty()) {
+        msgInfo(QStringLiteral("请添加商品类别！"), this);
+        return false;
+    }
+    execSql(QStringLiteral("delete from jxc_goodstmp"));
+    // The category of the last opening stays chosen while it exists.
+    if (!m_gcCid.isEmpty()
+        && selectValue(QStringLiteral("select id from jxc_goodsclass where gc_cid=? and gc_sn=?"),
+                       {{QString(), m_gcCid}, {QString(), m_gcSn}})
+               .isEmpty()) {
+        tgc_name->clear();
+        m_gcCid.clear();
+        m_gcSn.clear();
+    }
+    resetFields();
+    return true;
+}
+
+void TF_SpxxglNew::categoryConfirmed()
+{
+    if (settingOn(csSpbh))
+        tg_sn->setText(getMaxGoodsSn(m_gcCid.toInt()));
+}
+
+void TF_SpxxglNew::btnPriceClick()
+{
+    if (tg_sn->text().trimmed().isEmpty()) {
+        msgInfo(QStringLiteral("商品编号必须填写！"), this);
+        return;
+    }
+    openPrices();
 }

@@ -1,6 +1,7 @@
 // The layout and behaviour that the goods add dialog "增加商品" and the goods modify dialog
 // "修改商品" share: the goods fields, the category panel with its own category tree, and the
-// buttons that open the group, unit, brand, named-price and photo windows.
+// buttons that open the group, unit, brand, named-price and photo windows. TF_SpxxglNew adds
+// what every dialog that creates goods shares (the catalogue's and the bills' "增加商品").
 #pragma once
 
 #include "masterdata/goods.h"
@@ -69,7 +70,7 @@ public:
     void btnCmzClick();
     void btnPpcsClick();
     virtual void btnPriceClick();
-    void btnPicClick();
+    virtual void btnPicClick();
     // Choosing "增加新单位..." in the unit list opens the unit window.
     void ComDwChange();
     // Derives the barcode from the code when automatic barcodes are on.
@@ -110,4 +111,24 @@ protected:
 private:
     void classMenuAboutToShow();
     int m_unitIndex = -1;  // the unit chosen before "增加新单位..."
+};
+
+// A dialog that creates goods: each opening starts from empty fields with the category of the
+// last opening kept while it exists; a confirmed category draws the next goods code when
+// automatic codes are on; the named prices need a code.
+class TF_SpxxglNew : public TF_SpxxglEdit {
+    Q_OBJECT
+public:
+    void btnPriceClick() override;
+    // Empties the fields and refills the lists; the category stays chosen.
+    void resetFields();
+
+protected:
+    using TF_SpxxglEdit::TF_SpxxglEdit;
+
+    // The opening: hides the panel, sets the caller word, shows the category tree, empties the
+    // goods scratch list and resets the fields. False (after "请添加商品类别！") when there
+    // is no category at all.
+    bool startNewGoods();
+    void categoryConfirmed() override;
 };

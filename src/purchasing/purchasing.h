@@ -1,0 +1,6 @@
+// Purchasing: the purchase receipt and the dialogs it opens.
+#pragma once
+
+// Registers the purchasing windows with the command table, so that commands and other windows
+// open them by class name. The program calls it once at start-up.
+void registerPurchasingWindows();
