@@ -1,0 +1,4 @@
+// Registers the purchase line dialogs with the shell (openWindow by class name).
+#pragma once
+
+void registerPurchasingLineDialogs();
