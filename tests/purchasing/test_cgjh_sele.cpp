@@ -11,9 +11,11 @@
 #include "purchasing/cgjh_sele.h"
 #include "support/shop.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -300,6 +302,37 @@ TEST_F(CgjhSele, TotalsPriceAndAmount)
     const QString before = rows("select count(*) from jxc_jhsp");
     EXPECT_EQ(enter(b, "xyz", {{1, 1, "1"}}), 0);
     EXPECT_EQ(rows("select count(*) from jxc_jhsp"), before);
+}
+
+TEST_F(CgjhSele, KeysAndHidingZeroStock)
+{
+    shop.receipt().line(a, 50, {{"39", "黑色", 2}}).post();
+    lineDialogTarget.number = QStringLiteral("CJ130528010002");
+
+    // Ticking the box empties the quantities and hides the sizes and colours without stock;
+    // Esc closes without writing, and the next opening shows everything again.
+    QString seen;
+    open(a, "cgjh_new", [&](TF_Form* f) {
+        entry(f)->setCell(1, 1, "3");
+        entry(f)->setCell(2, 1, "4");
+        f->findChild<QCheckBox*>(QStringLiteral("cbHideZero"))->setChecked(true);
+        seen = box(f, "tSl") + QStringLiteral(" %1%2%3%4").arg(entry(f)->isRowShown(1)).arg(entry(f)->isRowShown(2))
+                                   .arg(entry(f)->isColumnShown(1)).arg(entry(f)->isColumnShown(2)) +
+               QStringLiteral(" %1%2").arg(stock(f)->isRowShown(1)).arg(stock(f)->isColumnShown(2)) + " " + cells(entry(f));
+        QTest::keyClick(f, Qt::Key_Escape);
+    });
+    EXPECT_EQ(seen, "0.00 0110 00 颜色/尺码,39,40,合计 / 白色,,, / 黑色,,, / 合计,,,");
+    EXPECT_EQ(rows("select count(*) from jxc_jhsp where j_sn='CJ130528010002'"), "0");
+
+    // F5 confirms.
+    open(a, "cgjh_new", [&](TF_Form* f) {
+        seen = QStringLiteral("%1%2").arg(f->findChild<QCheckBox*>(QStringLiteral("cbHideZero"))->isChecked())
+                   .arg(entry(f)->isRowShown(1));
+        entry(f)->setCell(1, 2, "5");
+        QTest::keyClick(f, Qt::Key_F5);
+    });
+    EXPECT_EQ(seen, "01");
+    EXPECT_EQ(rows("select jh_sl from jxc_jhsp where j_sn='CJ130528010002'"), "5");
 }
 
 }  // namespace
