@@ -98,3 +98,50 @@ void discardLines(const BillLineTables& t, const QString& djh)
     execSql(QStringLiteral("delete from %1 where %2=?").arg(lineTable(t), numberColumn(t)), {{QString(), djh}});
     tx.commit();
 }
+
+namespace {
+
+void writeScratchRows(qint64 rowId, const WorkingLine& line)
+{
+    const QString sql = QStringLiteral("insert into jxc_tempspxfmx (g_sn,t_sl,cm_sn,color_sn,a_name,tid) values (?,?,?,?,?,?)");
+    for (const SizeColorQty& r : line.rows) {
+        if (r.qty.isZero())
+            continue;
+        execSql(sql, {{QString(), line.gSn}, {QString(), r.qty.toDouble()}, {QString(), r.cmSn}, {QString(), r.colorSn},
+                      {QString(), operatorName}, {QString(), rowId}});
+    }
+}
+
+}  // namespace
+
+qint64 writeScratchRow(const WorkingLine& line)
+{
+    const Money qty = lineQuantity(line);
+    Transaction tx;
+    const qint64 id = appendRow(QStringLiteral("jxc_tempspxf"), {{QStringLiteral("g_sn"), line.gSn},
+                                                                 {QStringLiteral("ts_dj"), line.price.toDouble()},
+                                                                 {QStringLiteral("ts_sl"), qty.toDouble()},
+                                                                 {QStringLiteral("ts_zje"), (line.price * qty).toDouble()},
+                                                                 {QStringLiteral("ts_dzl"), 1},
+                                                                 {QStringLiteral("a_name"), operatorName}});
+    writeScratchRows(id, line);
+    tx.commit();
+    return id;
+}
+
+void replaceScratchRow(qint64 rowId, const WorkingLine& line)
+{
+    const Money qty = lineQuantity(line);
+    Transaction tx;
+    const ResultSet cur = openSelect(QStringLiteral("select g_sn from jxc_tempspxf where id=?"), {{QString(), rowId}});
+    if (cur.isEmpty())
+        return;
+    execSql(QStringLiteral("update jxc_tempspxf set ts_dj=?,ts_sl=?,ts_zje=? where id=?"),
+            {{QString(), line.price.toDouble()}, {QString(), qty.toDouble()}, {QString(), (line.price * qty).toDouble()},
+             {QString(), rowId}});
+    execSql(QStringLiteral("delete from jxc_tempspxfmx where tid=?"), {{QString(), rowId}});
+    WorkingLine same = line;
+    same.gSn = cur.text(0, 0);
+    writeScratchRows(rowId, same);
+    tx.commit();
+}

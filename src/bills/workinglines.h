@@ -46,3 +46,11 @@ void moveLines(const BillLineTables& t, const QString& from, const QString& to);
 
 // Deletes every line and size and colour row of the document.
 void discardLines(const BillLineTables& t, const QString& djh);
+
+// The goods pickers' scratch list (`jxc_tempspxf`, size and colour rows in `jxc_tempspxfmx`
+// with tid = the row's id): a row per picked goods of operator `operatorName`, each written
+// whole or not at all like the lines above.
+qint64 writeScratchRow(const WorkingLine& line);
+// Replaces the price, quantity, amount and size and colour rows of scratch row `rowId`; an
+// unknown row changes nothing.
+void replaceScratchRow(qint64 rowId, const WorkingLine& line);

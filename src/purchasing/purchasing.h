@@ -4,3 +4,6 @@
 // Registers the purchasing windows with the command table, so that commands and other windows
 // open them by class name. The program calls it once at start-up.
 void registerPurchasingWindows();
+
+// The parts of the registration, each kept beside its windows.
+void registerPurchasingLineDialogs();

@@ -122,4 +122,30 @@ TEST_F(WorkingLines, AFailingWriteLeavesNothing)
     EXPECT_NE(lines("CJ2"), "");  // the stray lines are deleted only together with the move
 }
 
+TEST_F(WorkingLines, ScratchRowsLikeLines)
+{
+    const qint64 a = writeScratchRow(line("A", 10, {sc("39", "BK", 2), sc("40", "BK", 0)}));
+    const qint64 b = writeScratchRow({.gSn = "B", .price = Money::fromDouble(4), .rows = {}, .quantity = Money::fromDouble(3)});
+    EXPECT_LT(a, b);
+    const auto scratch = [] {
+        return join("select id,g_sn,ts_dj,ts_sl,ts_zje,ts_dzl,a_name from jxc_tempspxf where ?='' order by id", "") + " / " +
+               join("select tid,g_sn,cm_sn,color_sn,t_sl,a_name from jxc_tempspxfmx where ?='' order by id", "");
+    };
+    EXPECT_EQ(scratch(), QStringLiteral("%1|A|10|2|20|1|张三 %2|B|4|3|12|1|张三 / %1|A|39|BK|2|张三").arg(a).arg(b));
+
+    replaceScratchRow(a, line("ignored", 5, {sc("41", "WH", 1), sc("42", "WH", 1)}));
+    replaceScratchRow(a + b + 1, line("X", 1, {sc("39", "BK", 1)}));  // unknown row: nothing written
+    EXPECT_EQ(scratch(), QStringLiteral("%1|A|5|2|10|1|张三 %2|B|4|3|12|1|张三 / %1|A|41|WH|1|张三 %1|A|42|WH|1|张三")
+                             .arg(a)
+                             .arg(b));
+
+    execSql("create temp trigger refuse before insert on jxc_tempspxfmx when new.cm_sn='BAD' "
+            "begin select raise(abort,'refused'); end");
+    EXPECT_THROW(replaceScratchRow(a, line("A", 9, {sc("BAD", "BK", 1)})), DbError);
+    EXPECT_THROW(writeScratchRow(line("C", 9, {sc("BAD", "BK", 1)})), DbError);
+    EXPECT_EQ(scratch(), QStringLiteral("%1|A|5|2|10|1|张三 %2|B|4|3|12|1|张三 / %1|A|41|WH|1|张三 %1|A|42|WH|1|张三")
+                             .arg(a)
+                             .arg(b));
+}
+
 }  // namespace
