@@ -7,6 +7,7 @@
 #include "masterdata/ckgl_search.h"
 #include "masterdata/staffrecords.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 #include "platform/report.h"
@@ -35,12 +36,7 @@ TF_Ckgl::TF_Ckgl(QWidget* parent) : TF_Form(parent)
     setEscCloses(true);
     resize(760, 460);
 
-    auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* name, const QString& text) { return namedButton(this, name, text); };
     btnAdd = button("btnAdd", QStringLiteral("增加"));
     btnModi = button("btnModi", QStringLiteral("修改"));
     btnDele = button("btnDele", QStringLiteral("删除"));

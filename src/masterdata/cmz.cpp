@@ -4,6 +4,7 @@
 #include "data/namedquery.h"
 #include "masterdata/sizecolorkit.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QGroupBox>
@@ -21,12 +22,7 @@ SizeColorGroupForm::SizeColorGroupForm(const SizeColorKit& kit, const QString& n
     setWindowTitle(f.groupWindowTitle);
     resize(560, 420);
 
-    auto button = [this](const char* objectName, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(objectName));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* objectName, const QString& text) { return namedButton(this, objectName, text); };
     auto box = [this](const char* objectName, const QString& title, DataGrid*& grid, const char* gridName,
                       const QString& caption, const QString& field, QPushButton* first, QPushButton* second,
                       QPushButton* third) {

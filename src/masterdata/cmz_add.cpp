@@ -3,13 +3,11 @@
 #include "data/globals.h"
 #include "data/namedquery.h"
 #include "masterdata/sizecolorkit.h"
-#include "platform/keyfilter.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TF_Cmz_Add* F_Cmz_Add = nullptr;
 TF_Colorz_Add* F_Colorz_Add = nullptr;
@@ -18,23 +16,11 @@ SizeColorNameForm::SizeColorNameForm(const SizeColorKit& kit, const QString& nam
 {
     setObjectName(name);
     setWindowTitle(kit.family.addGroupTitle);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(32);
-    installKeyFilter(Edit1);
-    btnOK = new QPushButton(QStringLiteral("确定"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel = new QPushButton(QStringLiteral("取消"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAutoDefault(false);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    auto* col = new QVBoxLayout(this);
-    col->addWidget(Edit1);
-    col->addLayout(buttons);
+    Edit1 = nameBox(this, "Edit1", 32);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("确定"));
+    btnOK->setAutoDefault(true);  // Enter in the name box confirms
+    btnCancel = namedButton(this, "btnCancel", QStringLiteral("取消"));
+    layOutOneField(this, QString(), Edit1, {btnOK, btnCancel});
 
     onClicked(btnOK, [this] { btnOKClick(); });
     onClicked(btnCancel, [this] { close(); });

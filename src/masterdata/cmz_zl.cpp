@@ -4,6 +4,7 @@
 #include "data/namedquery.h"
 #include "masterdata/sizecolorkit.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 
@@ -24,12 +25,7 @@ SizeColorEditorForm::SizeColorEditorForm(const SizeColorKit& kit, const QString&
     setWindowTitle(f.editorTitle);
     resize(640, 460);
 
-    auto button = [this](const char* objectName, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(objectName));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* objectName, const QString& text) { return namedButton(this, objectName, text); };
     auto grid = [this, &f](const char* objectName) {
         auto* g = new DataGrid(this);
         g->setObjectName(QString::fromLatin1(objectName));

@@ -5,6 +5,7 @@
 #include "masterdata/djbz_add.h"
 #include "masterdata/staffrecords.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QHBoxLayout>
@@ -45,12 +46,7 @@ TF_Djbz::TF_Djbz(QWidget* parent) : TF_Form(parent)
     RzPageControl1->addTab(DBGrid1, QStringLiteral("单据常用备注信息"));
     RzPageControl1->addTab(DBGrid2, QStringLiteral("单据备注录入历史"));
 
-    auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* name, const QString& text) { return namedButton(this, name, text); };
     btnAdd = button("btnAdd", QStringLiteral("新增"));
     btnModi = button("btnModi", QStringLiteral("修改"));
     btnDele = button("btnDele", QStringLiteral("删除"));

@@ -2,11 +2,9 @@
 
 #include "data/datamodule.h"
 #include "masterdata/staffrecords.h"
-#include "platform/keyfilter.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,21 +17,10 @@ TF_Djbz_Add::TF_Djbz_Add(QWidget* parent) : TF_Form(parent)
     setMainAction([this] { btnOKClick(); });
     setEscCloses(true);
 
-    tname = new QLineEdit(this);
-    tname->setObjectName(QStringLiteral("tname"));
-    tname->setMaxLength(32);
-    installKeyFilter(tname);
-    btnOK = new QPushButton(QStringLiteral("保存(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnExit = new QPushButton(QStringLiteral("退出(Esc)"), this);
-    btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setAutoDefault(false);
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("内容："), this), 0, 0);
-    grid->addWidget(tname, 0, 1, 1, 2);
-    grid->addWidget(btnOK, 1, 1);
-    grid->addWidget(btnExit, 1, 2);
+    tname = nameBox(this, "tname", 32);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("保存(F5)"));
+    btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    layOutOneField(this, QStringLiteral("内容："), tname, {btnOK, btnExit});
     setMinimumWidth(360);
 
     onClicked(btnOK, [this] { btnOKClick(); });

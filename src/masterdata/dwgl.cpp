@@ -7,6 +7,7 @@
 #include "masterdata/unitbranddata.h"
 #include "platform/combofill.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 #include "shell/commands.h"
 
@@ -26,12 +27,7 @@ TF_Dwgl::TF_Dwgl(QWidget* parent) : TF_Form(parent)
     setObjectName(QStringLiteral("F_Dwgl"));
     setWindowTitle(QStringLiteral("单位管理"));
     resize(360, 400);
-    auto button = [this](const char* objectName, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(objectName));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* objectName, const QString& text) { return namedButton(this, objectName, text); };
     btnAdd = button("btnAdd", QStringLiteral("增加"));
     btnDel = button("btnDel", QStringLiteral("删除"));
     btnOK = button("btnOK", QStringLiteral("确定"));

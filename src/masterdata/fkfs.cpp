@@ -6,6 +6,7 @@
 #include "masterdata/staffrecords.h"
 #include "platform/combofill.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QComboBox>
@@ -33,12 +34,7 @@ TF_Fkfs::TF_Fkfs(QWidget* parent) : TF_Form(parent)
     DBGrid1->setQuery(DataModule->Q_Fkfs);
     DBGrid1->addColumn(QStringLiteral("fk_sn"), QStringLiteral("编号"), 80);
     DBGrid1->addColumn(QStringLiteral("fk_name"), QStringLiteral("付款方式"), 180);
-    auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* name, const QString& text) { return namedButton(this, name, text); };
     btnAdd = button("btnAdd", QStringLiteral("增加"));
     btnDele = button("btnDele", QStringLiteral("删除"));
     btnExit = button("btnExit", QStringLiteral("退出"));

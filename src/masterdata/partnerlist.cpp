@@ -11,6 +11,7 @@
 #include "masterdata/khgl_modi.h"
 #include "masterdata/khgl_search.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 #include "platform/report.h"
@@ -46,12 +47,7 @@ PartnerListForm::PartnerListForm(PartnerKind kind, QWidget* parent) : TF_Form(pa
     setEscCloses(true);
     resize(900, 560);
 
-    auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* name, const QString& text) { return namedButton(this, name, text); };
     btnAdd = button("btnAdd", QStringLiteral("增加"));
     btnModi = button("btnModi", QStringLiteral("修改"));
     btnDel = button("btnDel", QStringLiteral("删除"));

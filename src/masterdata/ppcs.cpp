@@ -4,6 +4,7 @@
 #include "masterdata/sizecolorkit.h"
 #include "masterdata/unitbranddata.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 #include "shell/commands.h"
 
@@ -23,12 +24,7 @@ TF_Ppcs::TF_Ppcs(QWidget* parent) : TF_Form(parent)
     setObjectName(QStringLiteral("F_Ppcs"));
     setWindowTitle(QStringLiteral("品牌厂商"));
     resize(320, 400);
-    auto button = [this](const char* objectName, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(objectName));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* objectName, const QString& text) { return namedButton(this, objectName, text); };
     btnAdd = button("btnAdd", QStringLiteral("增加"));
     btnDel = button("btnDel", QStringLiteral("删除"));
     btnExit = button("btnExit", QStringLiteral("退出"));

@@ -3,14 +3,11 @@
 #include "data/datamodule.h"
 #include "masterdata/ppcs.h"
 #include "masterdata/unitbranddata.h"
-#include "platform/keyfilter.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TF_Ppcs_Add* F_Ppcs_Add = nullptr;
 
@@ -18,25 +15,11 @@ TF_Ppcs_Add::TF_Ppcs_Add(QWidget* parent) : TF_Form(parent)
 {
     setObjectName(QStringLiteral("F_Ppcs_Add"));
     setWindowTitle(QStringLiteral("增加品牌"));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(32);
-    installKeyFilter(Edit1);
-    btnOK = new QPushButton(QStringLiteral("确定"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel = new QPushButton(QStringLiteral("取消"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAutoDefault(false);
-
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("输入品牌厂商："), Edit1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    auto* col = new QVBoxLayout(this);
-    col->addLayout(form);
-    col->addLayout(buttons);
+    Edit1 = nameBox(this, "Edit1", 32);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("确定"));
+    btnOK->setAutoDefault(true);  // Enter in the name box confirms
+    btnCancel = namedButton(this, "btnCancel", QStringLiteral("取消"));
+    layOutOneField(this, QStringLiteral("输入品牌厂商："), Edit1, {btnOK, btnCancel});
 
     onClicked(btnOK, [this] { btnOKClick(); });
     onClicked(btnCancel, [this] { close(); });

@@ -4,6 +4,7 @@
 #include "data/globals.h"
 #include "platform/combofill.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 
@@ -23,12 +24,7 @@ RefListForm::RefListForm(RefListKind kind, CallerWords<ComboTarget>& callers, QW
     setEscCloses(true);
     resize(460, 380);
 
-    auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* name, const QString& text) { return namedButton(this, name, text); };
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     auto* page = new QWidget(PageControl1);

@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "data/globals.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QBuffer>
@@ -86,12 +87,7 @@ TF_Spxxgl_Pic::TF_Spxxgl_Pic(QWidget* parent) : TF_Form(parent)
     lblClear->setObjectName(QStringLiteral("lblClear"));
     chkStretch = new QCheckBox(QStringLiteral("平铺"), this);
     chkStretch->setObjectName(QStringLiteral("chkStretch"));
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* name, const char* text) { return namedButton(this, name, QString::fromUtf8(text)); };
     // No capture device is connected to the shop's computer: "拍照" does nothing.
     btnCamera = button("btnCamera", "拍照");
     btnSelect = button("btnSelect", "选择");

@@ -4,6 +4,7 @@
 #include "masterdata/goods.h"
 #include "masterdata/spxxgl_price_modi.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QHBoxLayout>
@@ -30,12 +31,7 @@ TF_Spxxgl_Price::TF_Spxxgl_Price(QWidget* parent) : TF_Form(parent)
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->addColumn(QStringLiteral("gp_name"), QStringLiteral("售价名称"), 180);
     DBGrid1->addColumn(QStringLiteral("gp_price"), QStringLiteral("售价"), 100);
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* name, const char* text) { return namedButton(this, name, QString::fromUtf8(text)); };
     btnModi = button("btnModi", "修改");
     btnExit = button("btnExit", "退出");
     btnOK = button("btnOK", "确定");

@@ -6,6 +6,7 @@
 #include "masterdata/user_modi.h"
 #include "masterdata/user_search.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 #include "platform/report.h"
@@ -41,18 +42,6 @@ void searchStaffKeys(DataGrid* grid, const QString& key)
                           QStringLiteral("u_tele"), QStringLiteral("u_address")});
 }
 
-namespace {
-
-QPushButton* toolButton(QWidget* parent, const char* name, const QString& text)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
-
 TF_User::TF_User(QWidget* parent) : TF_Form(parent)
 {
     setObjectName(QStringLiteral("F_User"));
@@ -60,13 +49,13 @@ TF_User::TF_User(QWidget* parent) : TF_Form(parent)
     setEscCloses(true);
     resize(760, 480);
 
-    btnAdd = toolButton(this, "btnAdd", QStringLiteral("增加"));
-    btnModi = toolButton(this, "btnModi", QStringLiteral("修改"));
-    btnDele = toolButton(this, "btnDele", QStringLiteral("删除"));
-    btnSearch = toolButton(this, "btnSearch", QStringLiteral("查找"));
-    btnAll = toolButton(this, "btnAll", QStringLiteral("全部"));
-    btnPrint = toolButton(this, "btnPrint", QStringLiteral("打印"));
-    btnExit = toolButton(this, "btnExit", QStringLiteral("退出"));
+    btnAdd = namedButton(this, "btnAdd", QStringLiteral("增加"));
+    btnModi = namedButton(this, "btnModi", QStringLiteral("修改"));
+    btnDele = namedButton(this, "btnDele", QStringLiteral("删除"));
+    btnSearch = namedButton(this, "btnSearch", QStringLiteral("查找"));
+    btnAll = namedButton(this, "btnAll", QStringLiteral("全部"));
+    btnPrint = namedButton(this, "btnPrint", QStringLiteral("打印"));
+    btnExit = namedButton(this, "btnExit", QStringLiteral("退出"));
     auto* bar = new QHBoxLayout;
     for (QPushButton* b : {btnAdd, btnModi, btnDele, btnSearch, btnAll, btnPrint, btnExit})
         bar->addWidget(b);
@@ -75,7 +64,7 @@ TF_User::TF_User(QWidget* parent) : TF_Form(parent)
     tKey = new QLineEdit(this);
     tKey->setObjectName(QStringLiteral("tKey"));
     installKeyFilter(tKey);
-    btnQuery = toolButton(this, "btnQuery", QStringLiteral("查询(F2)"));
+    btnQuery = namedButton(this, "btnQuery", QStringLiteral("查询(F2)"));
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(new QLabel(QStringLiteral("请输入员工的相关信息进行查询："), this));
     searchRow->addWidget(tKey, 1);

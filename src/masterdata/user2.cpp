@@ -7,6 +7,7 @@
 #include "masterdata/user_modi.h"
 #include "platform/combofill.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 
@@ -34,12 +35,7 @@ TF_User2::TF_User2(QWidget* parent) : TF_Form(parent)
     setEscCloses(true);
     resize(720, 420);
 
-    auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
+    auto button = [this](const char* name, const QString& text) { return namedButton(this, name, text); };
     tKey = new QLineEdit(this);
     tKey->setObjectName(QStringLiteral("tKey"));
     installKeyFilter(tKey);
