@@ -4,6 +4,7 @@
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/routineargs.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 #include "platform/sizecolorgrid.h"
 
@@ -113,10 +114,7 @@ TF_LineDialog::TF_LineDialog(const Texts& texts, QWidget* parent) : TF_Form(pare
     ok->setObjectName(QStringLiteral("btnOK"));
     auto* quit = new QPushButton(QStringLiteral("退出(Esc)"));
     quit->setObjectName(QStringLiteral("btnExit"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(quit);
+    auto* buttons = buttonRow({ok, quit});
 
     auto* top = new QHBoxLayout;
     top->addWidget(group);

@@ -3,6 +3,7 @@
 #include "data/datamodule.h"
 #include "masterdata/ckgl.h"
 #include "masterdata/staffrecords.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QCheckBox>
@@ -42,16 +43,9 @@ TF_Ckgl_Add::TF_Ckgl_Add(QWidget* parent) : TF_Form(parent)
     chkPos->setObjectName(QStringLiteral("chkPos"));
     grid->addWidget(chkDefault, row, 1);
     grid->addWidget(chkPos, row++, 2);
-    btnOK = new QPushButton(QStringLiteral("保存(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnExit = new QPushButton(QStringLiteral("退出(Esc)"), this);
-    btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnExit);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("保存(F5)"));
+    btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    auto* buttons = buttonRow({btnOK, btnExit});
     grid->addLayout(buttons, row, 0, 1, 3);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -3,6 +3,7 @@
 #include "data/datamodule.h"
 #include "data/textrules.h"
 #include "masterdata/ckgl.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 
@@ -35,16 +36,9 @@ TF_Ckgl_Search::TF_Ckgl_Search(QWidget* parent) : TF_Form(parent)
     tfzr = field("tfzr", QStringLiteral("负  责  人："));
     ttele = field("ttele", QStringLiteral("联系电话："));
     taddress = field("taddress", QStringLiteral("仓库地址："));
-    btnOK = new QPushButton(QStringLiteral("查询(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnExit = new QPushButton(QStringLiteral("退出(Esc)"), this);
-    btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnExit);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("查询(F5)"));
+    btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    auto* buttons = buttonRow({btnOK, btnExit});
     grid->addLayout(buttons, row, 0, 1, 2);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -2,6 +2,7 @@
 
 #include "data/namedquery.h"
 #include "masterdata/sizecolorkit.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 
@@ -34,20 +35,13 @@ SizeColorMemberForm::SizeColorMemberForm(const SizeColorKit& kit, bool modify, c
     Edit2->setMaxLength(8);
     installKeyFilter(Edit1);
     installKeyFilter(Edit2);
-    btnSave = new QPushButton(QStringLiteral("保存(F5)"), this);
-    btnSave->setObjectName(QStringLiteral("btnSave"));
-    btnSave->setAutoDefault(false);
-    btnExit = new QPushButton(QStringLiteral("退出(Esc)"), this);
-    btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setAutoDefault(false);
+    btnSave = namedButton(this, "btnSave", QStringLiteral("保存(F5)"));
+    btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
 
     auto* form = new QFormLayout;
     form->addRow(f.memberNameLabel, Edit1);
     form->addRow(f.memberCodeLabel, Edit2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnExit);
+    auto* buttons = buttonRow({btnSave, btnExit});
     auto* col = new QVBoxLayout(this);
     col->addLayout(form);
     col->addWidget(new QLabel(QString::fromUtf8(kTmAdvice), this));

@@ -55,9 +55,7 @@ SizeColorGroupForm::SizeColorGroupForm(const SizeColorKit& kit, const QString& n
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(GroupBox1, 1);
     boxes->addWidget(GroupBox2, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(btnOK);
+    auto* bottom = buttonRow({btnOK});
     auto* col = new QVBoxLayout(this);
     col->addLayout(boxes, 1);
     col->addLayout(bottom);

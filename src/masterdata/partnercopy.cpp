@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "platform/datagrid.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 
@@ -31,20 +32,13 @@ PartnerCopyForm::PartnerCopyForm(PartnerKind kind, QWidget* parent)
     DBGrid1->addColumn(m_from.col("address"), QStringLiteral("联系地址"), 160);
     DBGrid1->addColumn(m_from.typeColumn, m_from.typeCaption, 90);
     DBGrid1->addColumn(QStringLiteral("z_name"), QStringLiteral("所属地区"), 80);
-    btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnExit = new QPushButton(QStringLiteral("退出(Esc)"), this);
-    btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setAutoDefault(false);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
 
     auto* keyRow = new QHBoxLayout;
     keyRow->addWidget(new QLabel(m_side.copyLabel, this));
     keyRow->addWidget(tKey, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnExit);
+    auto* buttons = buttonRow({btnOK, btnExit});
     auto* col = new QVBoxLayout(this);
     col->addLayout(keyRow);
     col->addWidget(DBGrid1, 1);

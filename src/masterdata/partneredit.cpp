@@ -7,6 +7,7 @@
 #include "masterdata/zone.h"
 #include "platform/combofill.h"
 #include "platform/displayformat.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QCheckBox>
@@ -66,12 +67,8 @@ PartnerEditForm::PartnerEditForm(PartnerKind kind, bool modify, QWidget* parent)
     chkDefault->setObjectName(QStringLiteral("chkDefault"));
     chkForbid = new QCheckBox(QStringLiteral("禁用"), this);
     chkForbid->setObjectName(QStringLiteral("chkForbid"));
-    btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnCancel = new QPushButton(QStringLiteral("取消(Esc)"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAutoDefault(false);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnCancel = namedButton(this, "btnCancel", QStringLiteral("取消(Esc)"));
     lblNote = new QLabel(m_side.balanceNote, this);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     lblNote->setWordWrap(true);
@@ -100,10 +97,7 @@ PartnerEditForm::PartnerEditForm(PartnerKind kind, bool modify, QWidget* parent)
     checks->addWidget(chkDefault);
     checks->addWidget(chkForbid);
     checks->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = buttonRow({btnOK, btnCancel});
     auto* col = new QVBoxLayout(this);
     col->addLayout(grid);
     col->addLayout(checks);

@@ -1,5 +1,6 @@
 #include "masterdata/partnersearch.h"
 
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QFormLayout>
@@ -23,22 +24,15 @@ PartnerSearchForm::PartnerSearchForm(PartnerKind kind, QWidget* parent) : TF_For
     tlxr = edit("tlxr");
     ttele = edit("ttele");
     taddress = edit("taddress");
-    btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnCancel = new QPushButton(QStringLiteral("取消(Esc)"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAutoDefault(false);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnCancel = namedButton(this, "btnCancel", QStringLiteral("取消(Esc)"));
 
     auto* form = new QFormLayout;
     form->addRow(side.nameLabel, tname);
     form->addRow(QStringLiteral("联系人："), tlxr);
     form->addRow(QStringLiteral("联系电话："), ttele);
     form->addRow(QStringLiteral("联系地址："), taddress);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = buttonRow({btnOK, btnCancel});
     auto* col = new QVBoxLayout(this);
     col->addLayout(form);
     col->addLayout(buttons);

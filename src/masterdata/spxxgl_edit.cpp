@@ -9,6 +9,7 @@
 #include "platform/categorytree.h"
 #include "platform/codecombo.h"
 #include "platform/combofill.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 #include "shell/commands.h"
@@ -173,10 +174,7 @@ TF_SpxxglEdit::TF_SpxxglEdit(const QString& objectName, const QString& caption, 
 
     btnSave = button(this, "btnSave", QStringLiteral("保存(F5)"));
     btnExit = button(this, "btnExit", QStringLiteral("退出(Esc)"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnExit);
+    auto* buttons = buttonRow({btnSave, btnExit});
 
     m_body = new QHBoxLayout;
     m_body->addWidget(fieldsBox);

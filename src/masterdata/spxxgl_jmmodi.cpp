@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "masterdata/goods.h"
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 
@@ -30,16 +31,9 @@ TF_Spxxgl_JmModi::TF_Spxxgl_JmModi(QWidget* parent) : TF_Form(parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("商品名称："), lname);
     form->addRow(QStringLiteral("简        码："), tjm);
-    btnSave = new QPushButton(QStringLiteral("保存(F5)"), this);
-    btnSave->setObjectName(QStringLiteral("btnSave"));
-    btnSave->setAutoDefault(false);
-    btnExit = new QPushButton(QStringLiteral("退出(Esc)"), this);
-    btnExit->setObjectName(QStringLiteral("btnExit"));
-    btnExit->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnExit);
+    btnSave = namedButton(this, "btnSave", QStringLiteral("保存(F5)"));
+    btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    auto* buttons = buttonRow({btnSave, btnExit});
     auto* col = new QVBoxLayout(this);
     col->addLayout(form);
     col->addLayout(buttons);

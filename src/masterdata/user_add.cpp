@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "masterdata/staffrecords.h"
+#include "platform/formkit.h"
 #include "platform/msgbox.h"
 
 #include <QCheckBox>
@@ -44,12 +45,8 @@ TF_User_Add::TF_User_Add(QWidget* parent) : TF_Form(parent)
     chkCg = check("chkCg", QStringLiteral("进货管理"));
     chkXs = check("chkXs", QStringLiteral("销售管理"));
     chkKc = check("chkKc", QStringLiteral("库存管理"));
-    btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnCancel = new QPushButton(QStringLiteral("取消(Esc)"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAutoDefault(false);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnCancel = namedButton(this, "btnCancel", QStringLiteral("取消(Esc)"));
 
     auto* grid = new QGridLayout(this);
     int row = 0;
@@ -72,10 +69,7 @@ TF_User_Add::TF_User_Add(QWidget* parent) : TF_Form(parent)
     flagRow->addWidget(chkXs);
     flagRow->addWidget(chkKc);
     grid->addWidget(flags, row++, 0, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = buttonRow({btnOK, btnCancel});
     grid->addLayout(buttons, row, 0, 1, 3);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -1,5 +1,6 @@
 #include "masterdata/user_search.h"
 
+#include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 
@@ -33,16 +34,9 @@ TF_User_Search::TF_User_Search(QWidget* parent) : TF_Form(parent)
     tduty = field("tduty", QStringLiteral("所任职务："), 16);
     ttele = field("ttele", QStringLiteral("联系电话："), 32);
     taddress = field("taddress", QStringLiteral("联系地址："), 64);
-    btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnCancel = new QPushButton(QStringLiteral("取消(Esc)"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    btnOK = namedButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnCancel = namedButton(this, "btnCancel", QStringLiteral("取消(Esc)"));
+    auto* buttons = buttonRow({btnOK, btnCancel});
     grid->addLayout(buttons, row, 0, 1, 2);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -25,6 +25,15 @@ QLineEdit* nameBox(QWidget* parent, const char* objectName, int maxLength)
     return box;
 }
 
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    return row;
+}
+
 void layOutOneField(QWidget* dialog, const QString& label, QLineEdit* box, std::initializer_list<QPushButton*> buttons)
 {
     auto* col = new QVBoxLayout(dialog);
@@ -35,9 +44,5 @@ void layOutOneField(QWidget* dialog, const QString& label, QLineEdit* box, std::
         form->addRow(label, box);
         col->addLayout(form);
     }
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    for (QPushButton* b : buttons)
-        row->addWidget(b);
-    col->addLayout(row);
+    col->addLayout(buttonRow(buttons));
 }
