@@ -19,6 +19,7 @@
 #include "platform/msgbox.h"
 #include "shell/commands.h"
 #include "shell/tips.h"
+#include "support/catalogue.h"
 #include "support/testdb.h"
 #include "support/windowregistry.h"
 
@@ -46,17 +47,7 @@ protected:
         MsgScript::reset();
         TF_Form::clearScripts();
         windows = std::make_unique<ScopedWindows>(registerGoodsWindows);
-        // Categories 男鞋 and, below it, 运动鞋; a size group of 39 and 40 and a colour group of
-        // red and black.
-        execSql(QStringLiteral("insert into jxc_goodsclass (gc_sn,gc_name,gc_jm,gc_pid,gc_cid) values "
-                               "('1000','男鞋','NX',1,2),('1000100','运动鞋','YDX',2,3)"));
-        execSql(QStringLiteral("insert into jxc_cm (cm_sn,cm_name,cm_jm,cm_tm) values "
-                               "('100010','39','39','39'),('100011','40','40','40')"));
-        execSql(QStringLiteral("insert into jxc_cmz (cmz_sn,cmz_name) values ('100002','男鞋码')"));
-        execSql(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('100002','100010'),('100002','100011')"));
-        execSql(QStringLiteral("insert into jxc_colorz (colorz_sn,colorz_name) values ('100002','男鞋色')"));
-        execSql(QStringLiteral(
-            "insert into jxc_colorz2 (colorz_sn,color_sn) values ('100002','100002'),('100002','100005')"));
+        seedShoeCatalogue();
         loadSysParams();
         paramValue.clear();
         callerFlag.clear();
