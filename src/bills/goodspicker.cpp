@@ -1,0 +1,3 @@
+#include "bills/goodspicker.h"
+
+GoodsPickerTarget goodsPickerTarget;
