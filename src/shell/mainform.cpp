@@ -520,6 +520,7 @@ void TF_MainForm::FormActivate()
     if (!mainDb().tableExists(QStringLiteral("jxc_ysyfk"))
         || !mainDb().columnExists(QStringLiteral("jxc_ysyfk"), QStringLiteral("gl_djh")))
         upgradeDb();
+    ensureIndexes();
     setVisible(true);
 }
 

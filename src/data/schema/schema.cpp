@@ -127,12 +127,13 @@ QStringList moneyTriggerSql(const TableDef& table)
             QStringLiteral("create trigger %1_money_upd after update of %2 on %1").arg(name, updated) + body};
 }
 
-QString indexSql(const TableDef& table, const char* columns)
+QString indexSql(const TableDef& table, const char* columns, bool ifNotExists = false)
 {
     const QString cols = QLatin1String(columns);
     QString name = QStringLiteral("ix_%1_%2").arg(QLatin1String(table.name), cols);
     name.replace(QLatin1Char(','), QLatin1Char('_'));
-    return QStringLiteral("create index %1 on %2 (%3)").arg(name, QLatin1String(table.name), cols);
+    return QStringLiteral("create index %1%2 on %3 (%4)")
+        .arg(ifNotExists ? QStringLiteral("if not exists ") : QString(), name, QLatin1String(table.name), cols);
 }
 
 void createAllOn(Database& db)
@@ -252,6 +253,20 @@ void clearDataKeepGoods()
     db.exec(QStringLiteral("update jxc_goods set g_kc=0"));
     clearBusinessDataOn(db);
     recreate(db, Keep::Business);
+    tx.commit();
+}
+
+void ensureIndexes()
+{
+    Database& db = mainDb();
+    Transaction tx(db);
+    for (const QString& table : tableNames()) {
+        const TableDef* def = findTable(table);
+        if (!def || def->indexes.empty() || !db.tableExists(table))
+            continue;
+        for (const char* columns : def->indexes)
+            db.exec(indexSql(*def, columns, true));
+    }
     tx.commit();
 }
 

@@ -23,6 +23,10 @@ void clearDataKeepGoods();
 // wlzk on the roles. Does nothing on a current database.
 void upgradeDb();
 
+// Adds the indexes of the table definitions that a database made by an earlier version lacks
+// (the tables it has; present indexes are left as they are). Cheap when nothing is missing.
+void ensureIndexes();
+
 // Writes a new database file at `path` with every table and default row (the file must not
 // exist). Used by the bootstrap tool and by tests; does not touch the data module.
 void createDatabaseFile(const QString& path);

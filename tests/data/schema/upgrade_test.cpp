@@ -157,3 +157,31 @@ TEST_F(Upgrade, AnErrorSurfacesAndChangesNothing)
     EXPECT_FALSE(mainDb().columnExists(QStringLiteral("jxc_role"), QStringLiteral("wlzk")));
     EXPECT_FALSE(mainDb().inTransaction());
 }
+
+// A database made before an index was defined gets it at the next start, with its rows intact;
+// a database that has every index is left as it is.
+TEST(EnsureIndexes, AddsTheMissingIndexesOnly)
+{
+    TestDb db;
+    const auto indexes = [] {
+        return openSelect(QStringLiteral("select count(*) from sqlite_master where type='index' and name like 'ix_%'"))
+            .text(0, 0)
+            .toInt();
+    };
+    const int all = indexes();
+    ASSERT_GT(all, 2);
+    execSql(QStringLiteral("insert into jxc_jhsp (j_sn,g_sn) values ('CJ130528010001','100001')"));
+    execSql(QStringLiteral("drop index ix_jxc_jhsp_j_sn"));
+    execSql(QStringLiteral("drop index ix_jxc_jhspmx_gl_djh_tid"));
+    ASSERT_EQ(indexes(), all - 2);
+
+    ensureIndexes();
+    EXPECT_EQ(indexes(), all);
+    EXPECT_EQ(selectValue(QStringLiteral("select count(*) from jxc_jhsp where j_sn='CJ130528010001'")), "1");
+    const QString plan = openSelect(QStringLiteral("explain query plan select * from jxc_jhsp where j_sn='x'"))
+                             .text(0, 3);
+    EXPECT_TRUE(plan.contains(QStringLiteral("ix_jxc_jhsp_j_sn"))) << plan.toStdString();
+
+    ensureIndexes();
+    EXPECT_EQ(indexes(), all);
+}
