@@ -258,3 +258,28 @@ QString moneyToDx(const QString& amount)
         out += QStringLiteral("整");
     return sign + out;
 }
+
+QList<VoucherCell> voucherDigitCells(Money amount)
+{
+    static const char* const names[] = {"fen", "jiao", "yuan", "shi", "bai", "qian",
+                                        "wan", "shiwan", "baiwan", "qianwan", "yi", "shiyi"};
+    QString text = amount.toFixed(2);
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    else if (text.startsWith(QLatin1String("-0.")))
+        text.remove(1, 1);
+    QString cells[12];
+    cells[0] = text.right(1);
+    cells[1] = text.mid(text.size() - 2, 1);
+    text.chop(3);
+    for (int i = 2; i < 12 && !text.isEmpty(); ++i) {
+        cells[i] = text.right(1);
+        text.chop(1);
+        if (i + 1 < 12)
+            cells[i + 1] = QStringLiteral("￥");
+    }
+    QList<VoucherCell> result;
+    for (int i = 0; i < 12; ++i)
+        result.append({QLatin1String(names[i]), cells[i]});
+    return result;
+}

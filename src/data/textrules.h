@@ -3,8 +3,12 @@
 // raises an error whatever text it is given.
 #pragma once
 
+#include "data/values.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <utility>
 
 // Upper-case initial of one two-byte GB2312 character (first byte × 256 + second byte inside
 // the first-level ranges); an empty text for any other code.
@@ -34,3 +38,13 @@ QString getDxUnit(int n);
 // point and a leading minus gives an empty text; so does an amount of zero. Decimals after
 // the second are dropped without rounding.
 QString moneyToDx(const QString& amount);
+
+// The twelve digit cells of a printed voucher, from the lowest: fen, jiao, yuan, shi, bai, qian,
+// wan, shiwan, baiwan, qianwan, yi, shiyi, each one character or empty. The amount is written
+// with two decimals and no leading zero (0.5 gives ".50"); fen and jiao take the decimals, then
+// each cell from yuan up takes the next character from the right and the cell above it "￥",
+// which the next character overwrites. So 1234.56 gives 6, 5, 4, 3, 2, 1, "￥"; an amount below
+// one fills fen and jiao only; ten integer digits fill shiyi without "￥", and digits beyond are
+// not shown.
+using VoucherCell = std::pair<QString, QString>;
+QList<VoucherCell> voucherDigitCells(Money amount);

@@ -147,4 +147,34 @@ TEST(TextRules, BadInput)
     EXPECT_TRUE(moneyToDx(QString(50000, u'9') + u8(".99")).endsWith(u8("玖角玖分")));
 }
 
+// Voucher digit cells from fen up to shiyi, joined with "|".
+TEST(TextRules, VoucherDigitCells)
+{
+    const struct {
+        const char* amount;
+        const char* cells;
+    } cases[] = {
+        {"1234.56", "6|5|4|3|2|1|￥|||||"},
+        {"1234.5", "0|5|4|3|2|1|￥|||||"},
+        {"0.5", "0|5||||||||||"},
+        {"0", "0|0||||||||||"},
+        {"0.005", "1|0||||||||||"},  // rounded half away from zero to two decimals
+        {"9", "0|0|9|￥||||||||"},
+        {"-12.5", "0|5|2|1|-|￥||||||"},
+        {"123456789", "0|0|9|8|7|6|5|4|3|2|1|￥"},
+        {"1234567890", "0|0|0|9|8|7|6|5|4|3|2|1"},
+        {"12345678901.25", "5|2|1|0|9|8|7|6|5|4|3|2"},
+    };
+    for (const auto& c : cases) {
+        QStringList cells, names;
+        for (const VoucherCell& cell : voucherDigitCells(Money::fromText(QString::fromUtf8(c.amount)))) {
+            names << cell.first;
+            cells << cell.second;
+        }
+        EXPECT_EQ(cells.join(QLatin1Char('|')), QString::fromUtf8(c.cells)) << c.amount;
+        EXPECT_EQ(names.join(QLatin1Char(',')),
+                  QStringLiteral("fen,jiao,yuan,shi,bai,qian,wan,shiwan,baiwan,qianwan,yi,shiyi"));
+    }
+}
+
 }  // namespace
