@@ -87,6 +87,8 @@ signals:
 
 private:
     DataGrid* activeGrid() const;
+    void confirm();
+    void modify();
 
     Config m_config;
 };

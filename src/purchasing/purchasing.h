@@ -7,3 +7,5 @@ void registerPurchasingWindows();
 
 // The parts of the registration, each kept beside its windows.
 void registerPurchasingLineDialogs();
+// The receipt's save prompt and supplier card.
+void registerPurchasingReceiptDialogs();

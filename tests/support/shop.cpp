@@ -34,24 +34,31 @@ QString made(const QString& code, const QString& refusal, const QString& what)
     return code;
 }
 
-QString partner(PartnerKind kind, const QString& name)
+QString partner(PartnerKind kind, const PartnerFields& fields)
 {
-    PartnerFields f;
-    f.name = name;
-    const PartnerResult r = addPartner(kind, f);
-    return made(r.code, r.message, name);
+    const PartnerResult r = addPartner(kind, fields);
+    return made(r.code, r.message, fields.name);
 }
 
 }  // namespace
 
 QString Shop::supplier(const QString& name)
 {
-    return partner(PartnerKind::Ghs, name);
+    PartnerFields f;
+    f.name = name;
+    return partner(PartnerKind::Ghs, f);
+}
+
+QString Shop::supplier(const PartnerFields& fields)
+{
+    return partner(PartnerKind::Ghs, fields);
 }
 
 QString Shop::customer(const QString& name)
 {
-    return partner(PartnerKind::Kh, name);
+    PartnerFields f;
+    f.name = name;
+    return partner(PartnerKind::Kh, f);
 }
 
 QString Shop::warehouse(const QString& name)

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "bills/workinglines.h"
+#include "masterdata/partners.h"
 #include "purchasing/cgjhposting.h"
 #include "support/testdb.h"
 
@@ -68,6 +69,7 @@ public:
 
     // Master records; each returns the new record's code.
     QString supplier(const QString& name);
+    QString supplier(const PartnerFields& fields);  // with contact data
     QString customer(const QString& name);
     QString warehouse(const QString& name);
     QString staff(const QString& name);
