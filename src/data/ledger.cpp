@@ -75,7 +75,7 @@ void getGhsZw(const QString& ghsSn)
         "(select ifnull(sum(j_yfje),0) as jyfje,ifnull(sum(j_sfje),0) as jsfje from jxc_jhd where ghs_sn=:sn) b,"
         "(select ifnull(sum(th_yfje),0) as tyfje,ifnull(sum(th_sfje),0) as tsfje from jxc_thd where ghs_sn=:sn) c,"
         "(select ifnull(sum(gf_fkje),0) as gsfje from jxc_ghsfk where gf_je<>0 and ghs_sn=:sn) d,"
-        "(select -1*ifnull(ghs_lwje,0) as wfje from jxc_ghsxx where ghs_sn=:sn limit 1) e"),
+        "(select ifnull(ghs_lwje,0) as wfje from jxc_ghsxx where ghs_sn=:sn limit 1) e"),
         ghsSn);
 }
 

@@ -24,7 +24,8 @@ QString getLjjeBefore(const QString& partner, const QString& kind, const QString
 void recalcLjje(const QString& partner, const QString& kind, const QString& date);
 
 // The partner summary of the document-based account into zwYfje (due), zwSfje (paid) and
-// zwWfje (still owed: minus ghs_lwje for a supplier, kh_lwje for a customer). An unknown
+// zwWfje (still owed: the balance field ghs_lwje or kh_lwje, positive when the shop owes the
+// supplier or the customer owes the shop, as every window shows "未付" and "欠款"). An unknown
 // partner leaves the three globals as they were.
 void getGhsZw(const QString& ghsSn);
 void getKhZw(const QString& khSn);

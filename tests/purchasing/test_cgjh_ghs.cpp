@@ -103,8 +103,8 @@ TEST_F(CgjhGhs, ShowsTheSupplierItsFiguresAndItsQuotesInStoredOrder)
         EXPECT_TRUE(w->tname->isReadOnly());
         EXPECT_EQ(w->lblYfje->text(), QStringLiteral("240.00 元"));
         EXPECT_EQ(w->lblSfje->text(), QStringLiteral("100.00 元"));
-        // The summary gives the amount owed with the sign of the supplier's account.
-        EXPECT_EQ(w->lblWfje->text(), QStringLiteral("-140.00 元"));
+        // What the shop still owes the supplier: due less paid.
+        EXPECT_EQ(w->lblWfje->text(), QStringLiteral("140.00 元"));
 
         EXPECT_EQ(column(w->DBGrid1, "g_sn"), QStringList({boot, sandal}));
         EXPECT_EQ(column(w->DBGrid1, "gb_bj"), QStringList({"118.50", "78.00"}));
