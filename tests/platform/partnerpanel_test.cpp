@@ -1,6 +1,6 @@
 // The partner search panel: its two lists, the in-memory search, confirmation and the keys the
 // bill window routes to it.
-#include "bills/partnerpanel.h"
+#include "platform/partnerpanel.h"
 #include "data/namedquery.h"
 #include "platform/datagrid.h"
 #include "support/testdb.h"
@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -209,7 +210,8 @@ TEST_F(PartnerPanelTest, KeysAndButtonsAskTheWindow)
     EXPECT_EQ(added.size(), 2);
 }
 
-TEST(PartnerPanel, WithoutRecentListOrAddButton)
+// The floating panel of the registers and statements: one list, no caption, no add or modify.
+TEST(PartnerPanel, WithoutRecentListAddOrModify)
 {
     TestDb db;
     NamedQuery all{QStringLiteral("Q_Khxx"), QStringLiteral("select 1")};
@@ -220,13 +222,21 @@ TEST(PartnerPanel, WithoutRecentListOrAddButton)
     c.searchFields = {QStringLiteral("kh_name")};
     c.all = &all;
     c.allSql = QStringLiteral("select '1' as kh_sn,'甲' as kh_name");
+    c.canModify = false;
     PartnerPanel panel(c);
+    QSignalSpy modified(&panel, &PartnerPanel::modifyRequested);
     panel.reload();
     panel.showFiltered(QString());
     EXPECT_EQ(panel.tabs->count(), 1);
+    EXPECT_FALSE(panel.tabs->tabBar()->isVisibleTo(&panel));
+    EXPECT_FALSE(panel.btnModi->isVisibleTo(&panel));
+    EXPECT_FALSE(panel.btnAdd->isVisibleTo(&panel));
     EXPECT_EQ(panel.gridRecent, nullptr);
-    QKeyEvent f8(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier);
-    EXPECT_FALSE(panel.keyPress(&f8));
+    for (Qt::Key k : {Qt::Key_F8, Qt::Key_F9}) {
+        QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier);
+        EXPECT_FALSE(panel.keyPress(&e));
+    }
+    EXPECT_EQ(modified.size(), 0);
     EXPECT_EQ(panel.currentName(), QStringLiteral("甲"));
 }
 

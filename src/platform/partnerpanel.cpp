@@ -1,4 +1,4 @@
-#include "bills/partnerpanel.h"
+#include "platform/partnerpanel.h"
 
 #include "data/namedquery.h"
 #include "platform/datagrid.h"
@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -48,6 +49,8 @@ PartnerPanel::PartnerPanel(const Config& config, QWidget* parent)
         gridRecent = makeGrid("gridRecent", m_config.recent);
         tabs->addTab(gridRecent, m_config.recentCaption);
     }
+    // A panel of one list without a caption shows no tab strip.
+    tabs->tabBar()->setVisible(m_config.recent || !m_config.allCaption.isEmpty());
 
     tkey = new QLineEdit(this);
     tkey->setObjectName(QStringLiteral("tkey"));
@@ -79,6 +82,7 @@ PartnerPanel::PartnerPanel(const Config& config, QWidget* parent)
     btnModi = namedButton(this, "btnModi", QStringLiteral("修改(F9)"));
     btnOK = namedButton(this, "btnOK", QStringLiteral("确定(F5)"));
     btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    btnModi->setVisible(m_config.canModify);
     connect(btnModi, &QPushButton::clicked, this, &PartnerPanel::modify);
     connect(btnOK, &QPushButton::clicked, this, &PartnerPanel::confirm);
     connect(btnExit, &QPushButton::clicked, this, &QWidget::hide);
@@ -149,6 +153,8 @@ bool PartnerPanel::keyPress(QKeyEvent* event)
         emit addRequested();
         return true;
     case Qt::Key_F9:
+        if (!m_config.canModify)
+            return false;
         modify();
         return true;
     case Qt::Key_Escape:

@@ -1,5 +1,6 @@
-// The partner search panel of the bill windows: a panel laid over the upper part of a bill's
-// entry page, where the operator finds and confirms the bill's supplier or customer. It shows
+// The partner search panel: a panel laid over the upper part of a bill's entry page, or floating
+// under the partner box of a register or statement, where the operator finds and confirms a
+// supplier or customer. It shows
 // the partners that are not disabled and, on a second tab, the recent ones; a search box
 // filters the active tab in memory (case-insensitive contains over the given fields); buttons
 // add (with a drop-down: new, copy from the other side), modify, confirm and exit. The panel
@@ -45,6 +46,7 @@ public:
         QString addCaption;                      // "添加供货商(F8)"; empty: no add button
         QString addNewCaption;                   // "新增加供货商(&Y)"
         QString addCopyCaption;                  // "从客户资料中复制(&Z)"; empty: no copy item
+        bool canModify = true;                   // "修改(F9)"; false: no modify button, F9 unused
     };
 
     explicit PartnerPanel(const Config& config, QWidget* parent = nullptr);
