@@ -1,0 +1,6 @@
+// Accounts: receivables and payables, money accounts, statements, expenses and the financial statements.
+#pragma once
+
+// Registers the windows of this subsystem with the command table, so that commands and other
+// windows open them by class name. The program calls it once at start-up.
+void registerAccountsWindows();

@@ -1,0 +1,5 @@
+#include "accounts/accounts.h"
+
+void registerAccountsWindows()
+{
+}

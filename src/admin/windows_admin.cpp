@@ -1,0 +1,5 @@
+#include "admin/admin.h"
+
+void registerAdminWindows()
+{
+}

@@ -1,0 +1,6 @@
+// Wholesale sales: the sales bill, its returns and exchanges, lending and the sales statistics.
+#pragma once
+
+// Registers the windows of this subsystem with the command table, so that commands and other
+// windows open them by class name. The program calls it once at start-up.
+void registerSalesWindows();

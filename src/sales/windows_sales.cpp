@@ -1,0 +1,5 @@
+#include "sales/sales.h"
+
+void registerSalesWindows()
+{
+}

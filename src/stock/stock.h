@@ -1,0 +1,6 @@
+// Stock: stock queries and ledgers, reference lists, alarms, and the stock documents.
+#pragma once
+
+// Registers the windows of this subsystem with the command table, so that commands and other
+// windows open them by class name. The program calls it once at start-up.
+void registerStockWindows();

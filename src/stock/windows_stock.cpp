@@ -1,0 +1,5 @@
+#include "stock/stock.h"
+
+void registerStockWindows()
+{
+}
