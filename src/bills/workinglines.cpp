@@ -181,7 +181,8 @@ QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh)
     const QString setTid = QStringLiteral("update %1 set tid=id where id=?").arg(lineTable(*t.lines));
 
     Transaction tx;
-    const ResultSet scratch = openSelect(QStringLiteral("select id from jxc_tempspxf order by id"));
+    const ResultSet scratch = openSelect(QStringLiteral("select id from jxc_tempspxf where a_name=? order by id"),
+                                         {{QString(), operatorName}});
     QVector<qint64> ids;
     ids.reserve(scratch.rowCount());
     for (int r = 0; r < scratch.rowCount(); ++r) {

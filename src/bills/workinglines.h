@@ -72,7 +72,8 @@ struct ScratchTransfer {
 // Purchase receipt lines (serial numbers copied).
 extern const ScratchTransfer kReceiptScratch;
 
-// Turns every scratch row, in ascending ids, into a line of document `djh`, each with exactly
-// the size and colour rows of the scratch row it came from, then empties the scratch tables.
-// Returns the ids of the new lines in the scratch rows' order.
+// Turns every scratch row of operator `operatorName` (the rows the picker shows), in ascending
+// ids, into a line of document `djh`, each with exactly the size and colour rows of the scratch
+// row it came from, then empties the scratch tables (rows another operator left behind
+// included). Returns the ids of the new lines in the scratch rows' order.
 QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh);

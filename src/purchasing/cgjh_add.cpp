@@ -17,6 +17,16 @@ const QString kMoney = QStringLiteral("￥,0.00;￥-,0.00");
 // Goods that may be bought: not disabled, and never the discount balancing item.
 constexpr auto kBuyable = u"g_jy=0 and g_sn<>'00000000'";
 
+// The goods columns the lists show and search (the whole rows of a large catalogue take
+// seconds to read); the line dialog reads the goods itself.
+QString listColumns(const char* prefix)
+{
+    QStringList columns;
+    for (const char* c : {"id", "g_sn", "g_name", "g_jm", "dw_name", "gg_name", "g_jj", "g_cgpl"})
+        columns << QLatin1String(prefix) + QLatin1String(c);
+    return columns.join(u',') + u',' + QLatin1String(prefix) + QStringLiteral("g_kc as kc_sl");
+}
+
 QString order(bool byFrequency, const char* prefix)
 {
     return QStringLiteral(" order by ") + QLatin1String(prefix) +
@@ -57,14 +67,15 @@ TF_Cgjh_Add::TF_Cgjh_Add(QWidget* parent)
 
 QString TF_Cgjh_Add::allGoodsSql(bool byFrequency) const
 {
-    return QStringLiteral("select *,g_kc as kc_sl from jxc_goods where ") + QString::fromUtf16(kBuyable) +
+    return QStringLiteral("select %1 from jxc_goods where ").arg(listColumns("")) + QString::fromUtf16(kBuyable) +
            order(byFrequency, "");
 }
 
 QString TF_Cgjh_Add::categoryGoodsSql(const QString& gcSn, bool byFrequency) const
 {
-    return QStringLiteral("select a.*,a.g_kc as kc_sl from jxc_goods a,jxc_goodsclass b where a.gc_sn=b.gc_sn and "
-                          "a.g_jy=0 and a.g_sn<>'00000000' and b.gc_sn=") +
+    return QStringLiteral("select %1 from jxc_goods a,jxc_goodsclass b where a.gc_sn=b.gc_sn and "
+                          "a.g_jy=0 and a.g_sn<>'00000000' and b.gc_sn=")
+               .arg(listColumns("a.")) +
            quoted(gcSn) +
            order(byFrequency, "a.");
 }

@@ -159,8 +159,11 @@ TEST_F(WorkingLines, TransferMakesEachScratchRowALineWithItsOwnRows)
     writeScratchRow({.gSn = "C", .price = Money::fromDouble(7), .rows = {}, .quantity = Money::fromDouble(1)});
     execSql("update jxc_tempspxf set g_xlh='SN-1' where id=?", {{QString(), a}});
     EXPECT_EQ(join("select tid,g_sn from jxc_tempspxfmx where ?='' order by id", ""),
-              QStringLiteral("%1|A %1|A %2|B").arg(a).arg(b));
+              QStringLiteral("%1|A %1|A %2|B").arg(a).arg(b));  // the lines' rows below come from here
     const qint64 earlier = writeLine(kReceiptLines, "CJ1", line("E", 1, {sc("39", "BK", 1)}));
+    operatorName = QStringLiteral("李四");  // left behind by another operator: not on this bill
+    writeScratchRow(line("L", 1, {sc("39", "BK", 1)}));
+    operatorName = QStringLiteral("张三");
 
     const QVector<qint64> ids = transferScratch(kReceiptScratch, "CJ1");
     ASSERT_EQ(ids.size(), 3);

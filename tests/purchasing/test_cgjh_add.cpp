@@ -177,7 +177,7 @@ TEST_F(CgjhAdd, ZeroTotalIsRefusedAndNothingIsPicked)
     EXPECT_EQ(scratch(), "");
 }
 
-TEST_F(CgjhAdd, DelInTheKeyBoxDeletesOnlyTheCurrentPickedRowAndItsRows)
+TEST_F(CgjhAdd, DelInTheKeyBoxDeletesOnlyTheCurrentPickedRowAndItsRowsAndF9ModifiesIt)
 {
     open([&](TF_Cgjh_Add* w) {
         pick(w, a, {{1, 1, "3"}, {2, 2, "1"}});
@@ -192,6 +192,17 @@ TEST_F(CgjhAdd, DelInTheKeyBoxDeletesOnlyTheCurrentPickedRowAndItsRows)
         EXPECT_EQ(w->tKey->text(), "鞋");  // the window took the key
         EXPECT_EQ(scratch(), QStringLiteral("%1|4").arg(b));
         EXPECT_EQ(rows("select g_sn,t_sl from jxc_tempspxfmx"), QStringLiteral("%1|4").arg(b));
+        // F9 edits the remaining row in place.
+        TF_Form::scriptNextOpening(QStringLiteral("TF_Cgjh_Sele"), [](TF_Form* f) {
+            auto* grid = f->findChild<SizeColorGrid*>(QStringLiteral("StringGridIn"));
+            EXPECT_EQ(grid->cell(1, 1), "4");
+            grid->setCell(1, 1, QStringLiteral("6"));
+            f->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+        QTest::keyClick(w->tKey, Qt::Key_F9);
+        EXPECT_EQ(scratch(), QStringLiteral("%1|6").arg(b));
+        EXPECT_EQ(rows("select g_sn,t_sl from jxc_tempspxfmx"), QStringLiteral("%1|6").arg(b));
+        EXPECT_EQ(w->DBGridSele->footerText(QStringLiteral("ts_sl")), "6");
         MsgScript::answer(MsgAnswer::No);  // the close prompt: discard
     });
     EXPECT_EQ(MsgScript::texts(), QStringList({"您确定要删除当前选中的商品吗！", "您确定要删除当前选中的商品吗！",
