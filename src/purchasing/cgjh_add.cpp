@@ -15,7 +15,10 @@ namespace {
 const QString kMoney = QStringLiteral("￥,0.00;￥-,0.00");
 
 // Goods that may be bought: not disabled, and never the discount balancing item.
-constexpr auto kBuyable = u"g_jy=0 and g_sn<>'00000000'";
+QString buyable(const char* prefix)
+{
+    return QStringLiteral("%1g_jy=0 and %1g_sn<>'00000000'").arg(QLatin1String(prefix));
+}
 
 // The goods columns the lists show and search (the whole rows of a large catalogue take
 // seconds to read); the line dialog reads the goods itself.
@@ -67,17 +70,14 @@ TF_Cgjh_Add::TF_Cgjh_Add(QWidget* parent)
 
 QString TF_Cgjh_Add::allGoodsSql(bool byFrequency) const
 {
-    return QStringLiteral("select %1 from jxc_goods where ").arg(listColumns("")) + QString::fromUtf16(kBuyable) +
-           order(byFrequency, "");
+    return QStringLiteral("select %1 from jxc_goods where %2").arg(listColumns(""), buyable("")) + order(byFrequency, "");
 }
 
 QString TF_Cgjh_Add::categoryGoodsSql(const QString& gcSn, bool byFrequency) const
 {
-    return QStringLiteral("select %1 from jxc_goods a,jxc_goodsclass b where a.gc_sn=b.gc_sn and "
-                          "a.g_jy=0 and a.g_sn<>'00000000' and b.gc_sn=")
-               .arg(listColumns("a.")) +
-           quoted(gcSn) +
-           order(byFrequency, "a.");
+    return QStringLiteral("select %1 from jxc_goods a,jxc_goodsclass b where a.gc_sn=b.gc_sn and %2 and b.gc_sn=")
+               .arg(listColumns("a."), buyable("a.")) +
+           quoted(gcSn) + order(byFrequency, "a.");
 }
 
 TF_LineDialog* TF_Cgjh_Add::lineDialog()
