@@ -13,6 +13,7 @@
 #include "platform/msgbox.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
