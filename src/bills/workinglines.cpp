@@ -3,6 +3,7 @@
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/routineargs.h"
+#include "data/summaries.h"
 
 namespace {
 
@@ -144,4 +145,56 @@ void replaceScratchRow(qint64 rowId, const WorkingLine& line)
     same.gSn = cur.text(0, 0);
     writeScratchRows(rowId, same);
     tx.commit();
+}
+
+void deleteScratchRow(qint64 rowId)
+{
+    Transaction tx;
+    execSql(QStringLiteral("delete from jxc_tempspxf where id=?"), {{QString(), rowId}});
+    execSql(QStringLiteral("delete from jxc_tempspxfmx where tid=?"), {{QString(), rowId}});
+    tx.commit();
+}
+
+const ScratchTransfer kReceiptScratch{&kReceiptLines, {{"g_xlh", "g_xlh"}}, false};
+
+QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh)
+{
+    QString lineColumns = QStringLiteral("%1,%2,%3,%4,g_sn,a_name")
+                              .arg(numberColumn(*t.lines),
+                                   sqlName(QLatin1String(t.lines->priceColumn)),
+                                   sqlName(QLatin1String(t.lines->quantityColumn)),
+                                   sqlName(QLatin1String(t.lines->amountColumn)));
+    QString scratchColumns = QStringLiteral("?,ts_dj,ts_sl,ts_zje,g_sn,a_name");
+    for (const ScratchColumn& c : t.columns) {
+        const QString from = QLatin1String(c.from);
+        bool number = false;
+        from.toDouble(&number);
+        lineColumns += u',' + sqlName(QLatin1String(c.lineColumn));
+        scratchColumns += u',' + (number ? from : sqlName(from));
+    }
+    const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from jxc_tempspxf where id=?")
+                                   .arg(lineTable(*t.lines), lineColumns, scratchColumns);
+    const QString insertRows = QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
+                                              "select ?,g_sn,cm_sn,color_sn,t_sl,a_name,? from jxc_tempspxfmx "
+                                              "where tid=? order by id")
+                                   .arg(rowTable(*t.lines));
+    const QString setTid = QStringLiteral("update %1 set tid=id where id=?").arg(lineTable(*t.lines));
+
+    Transaction tx;
+    const ResultSet scratch = openSelect(QStringLiteral("select id from jxc_tempspxf where a_name=? order by id"),
+                                         {{QString(), operatorName}});
+    QVector<qint64> ids;
+    ids.reserve(scratch.rowCount());
+    for (int r = 0; r < scratch.rowCount(); ++r) {
+        const qint64 scratchId = scratch.text(r, 0).toLongLong();
+        execSql(insertLine, {{QString(), djh}, {QString(), scratchId}});
+        const qint64 lineId = mainDb().lastInsertId();
+        execSql(insertRows, {{QString(), djh}, {QString(), lineId}, {QString(), scratchId}});
+        if (t.tidIsId)
+            execSql(setTid, {{QString(), lineId}});
+        ids.push_back(lineId);
+    }
+    clearTempSpxf();
+    tx.commit();
+    return ids;
 }

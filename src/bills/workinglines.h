@@ -54,3 +54,26 @@ qint64 writeScratchRow(const WorkingLine& line);
 // Replaces the price, quantity, amount and size and colour rows of scratch row `rowId`; an
 // unknown row changes nothing.
 void replaceScratchRow(qint64 rowId, const WorkingLine& line);
+// Deletes scratch row `rowId` with its size and colour rows.
+void deleteScratchRow(qint64 rowId);
+
+// How the scratch list becomes lines of one bill kind: the line tables, the columns of the
+// line table filled besides number, price, quantity, amount, goods and operator (each from a
+// scratch column or a constant), and whether a line's tid is set to its own id at once.
+struct ScratchColumn {
+    const char* lineColumn;  // e.g. "g_xlh"
+    const char* from;        // a column of jxc_tempspxf or a number, e.g. "g_xlh", "0"
+};
+struct ScratchTransfer {
+    const BillLineTables* lines;
+    QVector<ScratchColumn> columns;
+    bool tidIsId = false;
+};
+// Purchase receipt lines (serial numbers copied).
+extern const ScratchTransfer kReceiptScratch;
+
+// Turns every scratch row of operator `operatorName` (the rows the picker shows), in ascending
+// ids, into a line of document `djh`, each with exactly the size and colour rows of the scratch
+// row it came from, then empties the scratch tables (rows another operator left behind
+// included). Returns the ids of the new lines in the scratch rows' order.
+QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh);

@@ -9,3 +9,4 @@ void registerPurchasingWindows();
 void registerPurchasingLineDialogs();
 // The receipt's save prompt and supplier card.
 void registerPurchasingReceiptDialogs();
+void registerPurchasingPickers();

@@ -11,6 +11,7 @@ void registerPurchasingWindows()
 {
     registerPurchasingLineDialogs();
     registerPurchasingReceiptDialogs();
+    registerPurchasingPickers();
     registerForm(QStringLiteral("TF_Cgjh_Goods_Add"), F_Cgjh_Goods_Add);
 
     // The new-goods dialog's unit list and price box, for the unit window and the named prices.

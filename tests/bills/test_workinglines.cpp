@@ -148,4 +148,74 @@ TEST_F(WorkingLines, ScratchRowsLikeLines)
                              .arg(b));
 }
 
+// The scratch list of a picker becomes lines: in ascending scratch ids, each line with exactly
+// the rows of its own scratch row, serial numbers copied; the scratch tables are emptied.
+TEST_F(WorkingLines, TransferMakesEachScratchRowALineWithItsOwnRows)
+{
+    const qint64 dropped = writeScratchRow(line("X", 1, {sc("39", "BK", 9)}));
+    const qint64 a = writeScratchRow(line("A", 10, {sc("39", "BK", 2), sc("40", "WH", 1)}));
+    deleteScratchRow(dropped);  // a gap in the scratch ids
+    const qint64 b = writeScratchRow(line("B", 2.5, {sc("41", "RD", 4)}));
+    writeScratchRow({.gSn = "C", .price = Money::fromDouble(7), .rows = {}, .quantity = Money::fromDouble(1)});
+    execSql("update jxc_tempspxf set g_xlh='SN-1' where id=?", {{QString(), a}});
+    EXPECT_EQ(join("select tid,g_sn from jxc_tempspxfmx where ?='' order by id", ""),
+              QStringLiteral("%1|A %1|A %2|B").arg(a).arg(b));  // the lines' rows below come from here
+    const qint64 earlier = writeLine(kReceiptLines, "CJ1", line("E", 1, {sc("39", "BK", 1)}));
+    operatorName = QStringLiteral("李四");  // left behind by another operator: not on this bill
+    writeScratchRow(line("L", 1, {sc("39", "BK", 1)}));
+    operatorName = QStringLiteral("张三");
+
+    const QVector<qint64> ids = transferScratch(kReceiptScratch, "CJ1");
+    ASSERT_EQ(ids.size(), 3);
+    EXPECT_TRUE(earlier < ids[0] && ids[0] < ids[1] && ids[1] < ids[2]);
+    EXPECT_EQ(lines("CJ1"), QStringLiteral("%1|E|1|1|1|张三 %2|A|10|3|30|张三 %3|B|2.5|4|10|张三 %4|C|7|1|7|张三")
+                                .arg(earlier)
+                                .arg(ids[0])
+                                .arg(ids[1])
+                                .arg(ids[2]));
+    EXPECT_EQ(rows("CJ1"), QStringLiteral("%1|E|39|BK|1 %2|A|39|BK|2 %2|A|40|WH|1 %3|B|41|RD|4")
+                               .arg(earlier)
+                               .arg(ids[0])
+                               .arg(ids[1]));
+    EXPECT_EQ(join("select g_xlh from jxc_jhsp where j_sn=? order by id", "CJ1"), " SN-1  ");
+    EXPECT_EQ(selectValue("select count(*) from jxc_tempspxf") + selectValue("select count(*) from jxc_tempspxfmx"), "00");
+
+    EXPECT_TRUE(transferScratch(kReceiptScratch, "CJ1").isEmpty());  // an empty list adds nothing
+    EXPECT_EQ(lines("CJ1").count(u' '), 3);
+}
+
+// A bill kind whose lines carry their own id as tid and constants in further columns.
+TEST_F(WorkingLines, TransferIntoPendingLinesSetsTheirTid)
+{
+    static constexpr BillLineTables kPending{"jxc_shsp", "jxc_shspmx", "gl_djh", "sh_sl", "sh_dj", "sh_zje"};
+    const ScratchTransfer pending{&kPending, {{"sh_dzl", "0"}, {"sh_zhje", "0"}}, true};
+    writeScratchRow(line("A", 10, {sc("39", "BK", 2)}));
+    writeScratchRow(line("B", 3, {sc("40", "BK", 1)}));
+    const QVector<qint64> ids = transferScratch(pending, "SH1");
+    ASSERT_EQ(ids.size(), 2);
+    EXPECT_EQ(join("select id,tid,g_sn,sh_sl,sh_zje,sh_dzl,sh_zhje from jxc_shsp where gl_djh=? order by id", "SH1"),
+              QStringLiteral("%1|%1|A|2|20|0|0 %2|%2|B|1|3|0|0").arg(ids[0]).arg(ids[1]));
+    EXPECT_EQ(join("select tid,g_sn,t_sl from jxc_shspmx where gl_djh=? order by id", "SH1"),
+              QStringLiteral("%1|A|2 %2|B|1").arg(ids[0]).arg(ids[1]));
+}
+
+TEST_F(WorkingLines, TransferFailingAtItsLastStatementLeavesEverythingAsItWas)
+{
+    const qint64 a = writeScratchRow(line("A", 10, {sc("39", "BK", 2)}));
+    execSql("create temp trigger refuse before delete on jxc_tempspxfmx begin select raise(abort,'refused'); end");
+    EXPECT_THROW(transferScratch(kReceiptScratch, "CJ1"), DbError);
+    EXPECT_EQ(lines("CJ1") + rows("CJ1"), "");
+    EXPECT_EQ(join("select id from jxc_tempspxf where ?='' union all select tid from jxc_tempspxfmx", ""),
+              QStringLiteral("%1 %1").arg(a));
+}
+
+TEST_F(WorkingLines, DeletingAScratchRowTakesOnlyItsRows)
+{
+    const qint64 a = writeScratchRow(line("A", 10, {sc("39", "BK", 2), sc("40", "BK", 1)}));
+    const qint64 b = writeScratchRow(line("B", 1, {sc("39", "BK", 5)}));
+    deleteScratchRow(a);
+    EXPECT_EQ(join("select id from jxc_tempspxf where ?='' union all select tid||'/'||cast(t_sl as integer) from jxc_tempspxfmx", ""),
+              QStringLiteral("%1 %1/5").arg(b));
+}
+
 }  // namespace

@@ -1,0 +1,62 @@
+// The purchase goods picker on a catalogue of 100,000 goods: opening it (its activation loads
+// the goods list, the categories and the picked list, and the first screen is drawn).
+#include "benchcatalogue.h"
+#include "benchdb.h"
+#include "data/globals.h"
+#include "data/schema/schema.h"
+#include "platform/datagrid.h"
+#include "purchasing/cgjh_add.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Fixture {
+    BenchDb db;
+    std::unique_ptr<TF_Cgjh_Add> window;
+
+    Fixture()
+    {
+        createAllTables();
+        seedBenchCatalogue(100000);
+        operatorName = QStringLiteral("张三");
+        window = std::make_unique<TF_Cgjh_Add>();
+    }
+};
+
+Fixture& fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+void BM_CgjhAddOpen100k(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    int rows = 0;
+    for (auto _ : state) {
+        f.window->show();
+        QCoreApplication::processEvents();
+        rows = f.window->DBGridGoods->rowCount();
+        state.PauseTiming();
+        f.window->close();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_CgjhAddOpen100k)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
