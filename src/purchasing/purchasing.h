@@ -7,3 +7,4 @@ void registerPurchasingWindows();
 
 // The parts of the registration, each kept beside its windows.
 void registerPurchasingLineDialogs();
+void registerPurchasingReceipt();
