@@ -2,6 +2,7 @@
 // barcode lines, modifying and deleting lines, the save checks and prompt, the close prompt,
 // a full save with its reset (also when printing fails), the pickers' caller words and
 // hostile texts in its boxes.
+#include "bills/goodspicker.h"
 #include "bills/linedialog.h"
 #include "bills/workinglines.h"
 #include "data/database.h"
@@ -22,6 +23,8 @@
 #include "support/windowregistry.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +78,17 @@ WorkingLine sized(const QString& goods, double price, const QVector<SizeColorQty
 SizeColorQty qty(const QString& size, const QString& colour, double n)
 {
     return {getCmSn(size), getColorSn(colour), Money::fromDouble(n)};
+}
+
+// Types `text` into a box key by key, as the keyboard would (any characters).
+void typeText(QWidget* w, const QString& text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const int n = text.at(i).isHighSurrogate() ? 2 : 1;
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text.mid(i, n));
+        QApplication::sendEvent(w, &press);
+        i += n - 1;
+    }
 }
 
 void scanBarcode(QWidget* f, const QString& barcode)
@@ -409,6 +423,62 @@ TEST_F(CgjhWindow, RecentSuppliersAreTheTenNewestWithReceiptsThatAreNotDisabled)
         for (int i = 10; i >= 1; --i)
             expected << made.at(i);
         EXPECT_EQ(shown, expected);
+    });
+}
+
+TEST_F(CgjhWindow, TheSupplierPanelSetsTheBillsSupplierAndItsAccountStrip)
+{
+    const QString supplier = shop.supplier(QStringLiteral("温州鞋业"));
+    shop.receipt().supplier(supplier).line(boot, 40, {{"38", "棕色", 2}}).paid(30).mode(CgjhMode::RestOwed).post();
+    open([&](TF_Cgjh* f) {
+        QLineEdit* ghs = box(f, "tghs");
+        QWidget* panel = child<QWidget>(f, "panelGhs");
+        QWidget* strip = child<QWidget>(f, "panelZw");
+        ghs->clear();
+        typeText(ghs, QStringLiteral("温州"));
+        EXPECT_TRUE(panel->isVisible());
+        QTest::keyClick(ghs, Qt::Key_F5);
+        EXPECT_FALSE(panel->isVisible());
+        EXPECT_EQ(ghs->text(), "温州鞋业");
+        EXPECT_EQ(curGhsSn, supplier);
+        EXPECT_TRUE(strip->isVisible());
+        EXPECT_EQ(label(f, "lbZwYf") + "," + label(f, "lbZwSf") + "," + label(f, "lbZwWf"), "80 元,30 元,-50 元");
+
+        // Texts that match nothing: nothing is chosen, Esc closes the panel only.
+        ghs->clear();
+        typeText(ghs, QStringLiteral("温州'鞋--业😀𠮷") + QString(40, u'长'));
+        EXPECT_EQ(ghs->text().size(), 32);
+        QTest::keyClick(ghs, Qt::Key_F5);
+        EXPECT_EQ(curGhsSn, supplier);
+        QTest::keyClick(ghs, Qt::Key_Escape);
+        EXPECT_FALSE(panel->isVisible());
+        EXPECT_TRUE(f->isVisible());
+
+        // The default supplier hides the strip.
+        ghs->clear();
+        typeText(ghs, QStringLiteral("普通"));
+        QTest::keyClick(ghs, Qt::Key_F5);
+        EXPECT_EQ(curGhsSn, "100001");
+        EXPECT_FALSE(strip->isVisible());
+    });
+}
+
+TEST_F(CgjhWindow, OldGoodsComeFromThePickerIntoTheBill)
+{
+    QString seen;
+    registerWindow(QStringLiteral("TF_Cgjh_Add"), [&](const QString&) {
+        seen = paramValue + " " + goodsPickerTarget.number + " " + goodsPickerTarget.warehouse;
+        writeLine(kReceiptLines, goodsPickerTarget.number, sized(boot, 40, {qty("38", "棕色", 3)}));
+    });
+    open([&](TF_Cgjh* f) {
+        typeText(box(f, "tghs"), QStringLiteral("普通"));  // F2 is the picker's also over the panel
+        QTest::keyClick(box(f, "tghs"), Qt::Key_F2);
+        EXPECT_EQ(seen, "cgjh " + f->number() + " 100001");
+        EXPECT_EQ(paramValue, "");
+        EXPECT_EQ(gridRows(), 1);
+        EXPECT_EQ(label(f, "yfje"), "120");
+        EXPECT_FALSE(combo(f, "comCk")->isEnabled());
+        MsgScript::answer(MsgAnswer::No);
     });
 }
 
