@@ -482,6 +482,79 @@ TEST_F(CgjhWindow, OldGoodsComeFromThePickerIntoTheBill)
     });
 }
 
+TEST_F(CgjhWindow, NewGoodsAndSupplierQuotesOpenTheLineDialogOnANewLine)
+{
+    // The line dialog's next opening: its mode and price noted, one quantity typed, "确定".
+    QStringList dialogs;
+    auto enterOne = [&] {
+        TF_Form::scriptNextOpening(QStringLiteral("TF_Cgjh_Sele"), [&](TF_Form* d) {
+            dialogs << modeFlag + " " + curGoodsSn + " " + d->findChild<QLineEdit*>(QStringLiteral("tDj"))->text();
+            d->findChild<SizeColorGrid*>(QStringLiteral("StringGridIn"))->setCell(1, 1, QStringLiteral("2"));
+            d->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+    };
+    QString cardChoice;  // the quoted goods the supplier card hands back, none when empty
+    registerWindow(QStringLiteral("TF_Cgjh_Ghs"), [&](const QString&) {
+        if (cardChoice.isEmpty())
+            return;
+        modeFlag = QStringLiteral("cgjh_ghs");
+        curGoodsSn = cardChoice;
+        choiceParam = QStringLiteral("35");
+    });
+    open([&](TF_Cgjh* f) {
+        // The new-goods dialog hands back a goods code: the line dialog adds it.
+        TF_Form::scriptNextOpening(QStringLiteral("F_Cgjh_Goods_Add"), [&](TF_Form* d) {
+            curGoodsSn = boot;
+            modeFlag = QStringLiteral("1");
+            d->close();
+        });
+        enterOne();
+        QTest::keyClick(box(f, "tnote"), Qt::Key_F9);
+        // Closed without a goods: nothing more opens.
+        TF_Form::scriptNextOpening(QStringLiteral("F_Cgjh_Goods_Add"), [](TF_Form* d) { d->close(); });
+        click(f, "btnNew");
+
+        trigger(f, "actGhsCard");  // closed without a choice
+        cardChoice = boot;
+        enterOne();
+        trigger(f, "actGhsCard2");
+        EXPECT_EQ(dialogs, (QStringList{"cgjh_new " + boot + " 40.00", "cgjh_ghs " + boot + " 35.00"}));
+        EXPECT_EQ(rows("select jh_dj,jh_sl from jxc_jhsp where j_sn=? order by id", {{QString(), f->number()}}),
+                  "40|2 35|2");
+        EXPECT_EQ(gridRows(), 2);
+        EXPECT_EQ(label(f, "yfje"), "150");
+        EXPECT_EQ(modeFlag + curGoodsSn + choiceParam, "");
+        MsgScript::answer(MsgAnswer::No);
+    });
+    EXPECT_EQ(TF_Form::pendingScripts(), 0);
+}
+
+TEST_F(CgjhWindow, AConfirmedPrintSetsTheSkipFlagAndACancelledOneDoesNot)
+{
+    bool confirm = false;
+    QList<ReportJob::Kind> jobs;
+    setReportInterceptor([&](ReportJob& job) {
+        jobs << job.kind;
+        return confirm;
+    });
+    open([&](TF_Cgjh* f) {
+        trigger(f, "actPrint");  // an empty bill prints nothing
+        EXPECT_TRUE(jobs.isEmpty());
+        writeLine(kReceiptLines, f->number(), sized(boot, 40, {qty("38", "棕色", 1)}));
+        trigger(f, "actPrint");
+        EXPECT_FALSE(f->skipActivate());
+        confirm = true;
+        trigger(f, "actPrint2");
+        EXPECT_TRUE(f->skipActivate());
+        EXPECT_EQ(jobs.size(), 2);
+        f->setSkipActivate(false);
+        trigger(f, "actPreview");
+        EXPECT_EQ(jobs.last(), ReportJob::Kind::Preview);
+        EXPECT_FALSE(f->skipActivate());
+        discardLines(kReceiptLines, f->number());
+    });
+}
+
 TEST_F(CgjhWindow, TheHandlerAndRemarkPickersAnswerTheReceiptByItsWord)
 {
     QStringList opened;
