@@ -555,6 +555,32 @@ TEST_F(CgjhWindow, AConfirmedPrintSetsTheSkipFlagAndACancelledOneDoesNot)
     });
 }
 
+TEST_F(CgjhWindow, TheSupplierMenuOpensItsWindowsOnTheSupplierText)
+{
+    struct Case {
+        const char* action;
+        const char* window;
+        const char* word;
+    };
+    const Case cases[] = {{"actGhsWlzw", "TF_WlzwGhs", "cgjh1"},
+                          {"actGhsWlzw2", "TF_WlzwGhs", "cgjh1"},
+                          {"actGhsJh", "TF_Cgth_Zdth", "cgjh"},
+                          {"actGhsTh", "TF_Cgth", "cgjh"}};
+    QStringList opened;
+    for (const char* window : {"TF_WlzwGhs", "TF_Cgth_Zdth", "TF_Cgth"})
+        registerWindow(QLatin1String(window), [&opened, window](const QString&) {
+            opened << QStringLiteral("%1 %2 %3").arg(QLatin1String(window), callerFlag, detailTable);
+        });
+    open([&](TF_Cgjh* f) {
+        box(f, "tghs")->setText(QStringLiteral(" 温州'鞋业 "));
+        for (const Case& c : cases) {
+            trigger(f, c.action);
+            EXPECT_EQ(opened.takeLast(), QStringLiteral("%1 %2 温州'鞋业").arg(QLatin1String(c.window), QLatin1String(c.word)));
+            EXPECT_EQ(callerFlag + detailTable, "");
+        }
+    });
+}
+
 TEST_F(CgjhWindow, TheHandlerAndRemarkPickersAnswerTheReceiptByItsWord)
 {
     QStringList opened;
