@@ -49,6 +49,19 @@ const QString kNewHandler = QStringLiteral("新增经办人.....");
 // The caller word of the receipt window at the handler and remark pickers.
 const QString kCallerWord = QStringLiteral("jh");
 
+// The handler and remark pickers, which answer the receipt by its caller word.
+void openCallerPicker(const QString& windowClass, const QString& name)
+{
+    callerFlag = kCallerWord;
+    openWindow(windowClass, QString(), name);
+    callerFlag.clear();
+}
+
+void openHandlerPicker()
+{
+    openCallerPicker(QStringLiteral("TF_User2"), QStringLiteral("选择经办人"));
+}
+
 QString receiptLinesSql(const QString& number)
 {
     return QStringLiteral("select b.*,a.g_name,a.g_jm,a.dw_name,a.gg_name,a.color_name,a.g_sccs,a.g_kc,"
@@ -160,25 +173,15 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     comJsfs->setObjectName(QStringLiteral("comJsfs"));
     comUser = new CodeComboBox;
     comUser->setObjectName(QStringLiteral("comUser"));
-    QWidget* userBox = withPickerButton(
-        comUser, "btnUser",
-        [] {
-            callerFlag = kCallerWord;
-            openWindow(QStringLiteral("TF_User2"), QString(), QStringLiteral("选择经办人"));
-            callerFlag.clear();
-        },
-        {comJsfs});
+    QWidget* userBox = withPickerButton(comUser, "btnUser", openHandlerPicker, {comJsfs});
 
     // Reference number and note.
     lbSn2 = caption(QStringLiteral("原始单号："));
     lbSn2->setObjectName(QStringLiteral("lbSn2"));
     tsn2 = nameBox(this, "tsn2", 16);
     tnote = nameBox(this, "tnote", 100);
-    QWidget* noteBox = withPickerButton(tnote, "btnNote", [] {
-        callerFlag = kCallerWord;
-        openWindow(QStringLiteral("TF_Djbz"), QString(), QStringLiteral("单据备注信息设置"));
-        callerFlag.clear();
-    });
+    QWidget* noteBox = withPickerButton(
+        tnote, "btnNote", [] { openCallerPicker(QStringLiteral("TF_Djbz"), QStringLiteral("单据备注信息设置")); });
 
     // Money account panel.
     panelYhzh = new QFrame;
@@ -406,7 +409,8 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     connect(tghs, &QLineEdit::textEdited, this, [this](const QString& text) { panelGhs->showFiltered(text); });
     onClicked(btnSeleGhs, [this] {
         panelYhzh->hide();
-        panelGhs->showFiltered(tghs->text());
+        panelGhs->show();
+        panelGhs->raise();
     });
     connect(comUser, &QComboBox::currentIndexChanged, this, [this] { runGuarded([this] { handlerChanged(); }); });
     connect(comJsfs, &QComboBox::currentIndexChanged, this, [this] { runGuarded([this] { handlerChanged(); }); });
@@ -598,9 +602,7 @@ void TF_Cgjh::handlerChanged()
     if (m_initialising || comUser->currentText() != kNewHandler)
         return;
     comUser->setCurrentIndex(-1);
-    callerFlag = kCallerWord;
-    openWindow(QStringLiteral("TF_User2"), QString(), QStringLiteral("选择经办人"));
-    callerFlag.clear();
+    openHandlerPicker();
 }
 
 void TF_Cgjh::showBarcodePanel(bool on)
