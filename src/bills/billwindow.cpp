@@ -49,6 +49,28 @@ private:
     QList<QWidget*> m_boxes;
 };
 
+// Runs an action when one of the watched widgets takes the focus.
+class FocusInWatch : public QObject {
+public:
+    FocusInWatch(QObject* parent, const QList<QWidget*>& widgets, std::function<void()> action)
+        : QObject(parent), m_action(std::move(action))
+    {
+        for (QWidget* w : widgets)
+            w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            runGuarded(m_action);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
 }  // namespace
 
 TF_BillWindow::TF_BillWindow(const BillKind& kind, QWidget* parent) : TF_Form(parent), m_kind(kind) {}
@@ -165,6 +187,11 @@ bool TF_BillWindow::FormKeyDown(QKeyEvent* event)
             return true;
     }
     return billKeyDown(event);
+}
+
+void TF_BillWindow::onFocusIn(const QList<QWidget*>& widgets, std::function<void()> action)
+{
+    new FocusInWatch(this, widgets, std::move(action));
 }
 
 QWidget* TF_BillWindow::withPickerButton(QWidget* box, const char* objectName, std::function<void()> open,

@@ -98,6 +98,10 @@ protected:
     virtual bool billKeyDown(QKeyEvent* event) { (void)event; return false; }
     bool FormKeyDown(QKeyEvent* event) override;
 
+    // Runs `action` whenever one of `widgets` takes the focus (panels that open or close as
+    // the operator moves through the bill's boxes).
+    void onFocusIn(const QList<QWidget*>& widgets, std::function<void()> action);
+
     // A small button beside `box` (the handler combo, the note box) that shows while the box or
     // one of `alsoBoxes` has the focus and hides when they lose it; a click runs `open`, which
     // opens the picker with the bill's caller word (this library knows no picker). Returns the

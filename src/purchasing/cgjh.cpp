@@ -25,7 +25,6 @@
 #include "shell/commands.h"
 
 #include <QDateEdit>
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -85,28 +84,6 @@ BillKind receiptKind()
             .lineQuery = DataModule->Q_Jhsp,
             .lineSql = receiptLinesSql};
 }
-
-// Runs `action` (guarded) whenever one of `widgets` takes the focus.
-class FocusWatch : public QObject {
-public:
-    FocusWatch(QObject* parent, const QList<QWidget*>& widgets, std::function<void()> action)
-        : QObject(parent), m_action(std::move(action))
-    {
-        for (QWidget* w : widgets)
-            w->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::FocusIn)
-            m_action();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_action;
-};
 
 QAction* menuItem(QMenu* menu, const QString& text, const char* objectName, QObject* context, std::function<void()> fn)
 {
@@ -416,8 +393,8 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     connect(comJsfs, &QComboBox::currentIndexChanged, this, [this] { runGuarded([this] { handlerChanged(); }); });
     connect(dateCg, &QDateEdit::dateChanged, this, [this] { runGuarded([this] { dateCgChange(); }); });
     onClicked(closeYhzh, [this] { panelYhzh->hide(); });
-    new FocusWatch(this, {tsfje}, [this] { showAccountPanel(); });
-    new FocusWatch(this, {comCk, tghs, tnote, comUser, comJsfs, DBGrid1->view()}, [this] { panelYhzh->hide(); });
+    onFocusIn({tsfje}, [this] { showAccountPanel(); });
+    onFocusIn({comCk, tghs, tnote, comUser, comJsfs, DBGrid1->view()}, [this] { panelYhzh->hide(); });
     connect(tsfje, &QLineEdit::editingFinished, this, [this] {
         if (tsfje->text().trimmed().isEmpty() || tsfje->text() == QLatin1String("-"))
             tsfje->setText(QStringLiteral("0"));
@@ -576,12 +553,9 @@ void TF_Cgjh::tSptmEnter()
         msgInfo(QStringLiteral("没有找到与该条码匹配的商品，请检查！"), this);
         return;
     }
-    const char* priceColumn = csCgdj == QLatin1String("1")   ? "g_scjj"
-                              : csCgdj == QLatin1String("2") ? "g_jj"
-                                                             : "g_pjjj";
     writeLine(kReceiptLines, number(),
               {.gSn = goods.text(0, 0),
-               .price = Money::fromText(goods.text(0, QLatin1String(priceColumn))),
+               .price = Money::fromText(goods.text(0, purchasePriceColumn())),
                .rows = {},
                .quantity = Money::fromDouble(1)});
     reopenLines(/*toLast=*/true);
