@@ -1,5 +1,6 @@
-// The purchase receipt window on a catalogue of 100,000 goods: opening it (the activation draws
-// the number, fills its boxes and opens the supplier lists) and one barcode Enter (the lookup,
+// The purchase receipt window on a catalogue of 100,000 goods and a journal of 100,000 earlier
+// receipts: opening it (the activation draws the number, fills its boxes and opens the supplier
+// lists with the recent ones) and one barcode Enter (the lookup,
 // the new line and the reopened grid with its totals).
 #include "benchdb.h"
 #include "bills/workinglines.h"
@@ -41,6 +42,11 @@ struct Fixture {
             appendRow("jxc_ghsxx", {{"ghs_sn", QString::number(200001 + i)},
                                     {"ghs_name", QStringLiteral("供货商%1").arg(i)},
                                     {"ghs_forbid", 0}});
+        // 100,000 earlier receipts of five lines each in the goods movement journal.
+        execSql(QStringLiteral("with recursive n(i) as (select 0 union all select i+1 from n where i<499999) "
+                               "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,ghs_sn,g_sn,gl_sl) "
+                               "select 'cj','CJ13'||printf('%04d%06d',i/5000,(i/5)%1000+10001),'2013-05-28',"
+                               "cast(200001+(i/5)%200 as text),cast(10000000+i%100000 as text),1 from n"));
         tx.commit();
         window = std::make_unique<TF_Cgjh>();
         window->resize(1000, 640);
@@ -67,6 +73,7 @@ void BM_CgjhOpen100k(benchmark::State& state)
         f.window->show();
         QCoreApplication::processEvents();
     }
+    state.counters["recent"] = DataModule->Q_GhsxxLs->rowCount();
 }
 BENCHMARK(BM_CgjhOpen100k)->Unit(benchmark::kMillisecond);
 

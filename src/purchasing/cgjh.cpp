@@ -69,11 +69,12 @@ QString receiptLinesSql(const QString& number)
         .arg(sqlSafe(number));
 }
 
-// The ten most recent suppliers with posted receipts that are not disabled, newest first.
+// The ten most recent suppliers with posted receipts that are not disabled, newest first: each
+// supplier's latest receipt number is one seek in the journal's partner index.
 const QString kRecentSuppliers = QStringLiteral(
-    "select a.*,b.djh from jxc_ghsxx a,(select ghs_sn,max(gl_djh) as djh from jxc_goodslist "
-    "where gl_flag='cj' and gl_djh<>'' and gl_djh is not null group by ghs_sn) b "
-    "where a.ghs_sn=b.ghs_sn and a.ghs_forbid=0 order by b.djh desc limit 10");
+    "select * from (select a.*,(select max(g.gl_djh) from jxc_goodslist g where g.ghs_sn=a.ghs_sn and "
+    "g.gl_flag='cj' and g.gl_djh<>'') as djh from jxc_ghsxx a where a.ghs_forbid=0) "
+    "where djh is not null order by djh desc limit 10");
 
 BillKind receiptKind()
 {
