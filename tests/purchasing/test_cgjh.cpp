@@ -174,18 +174,21 @@ TEST_F(CgjhWindow, ADateChangeMovesEveryLineAndRowToThatDaysNumberAndTakesInNoSt
         const QString today = f->number();
         writeLine(kReceiptLines, today, sized(sandal, 80, {qty("39", "黑色", 3), qty("40", "黑色", 2)}));
         writeLine(kReceiptLines, today, sized(boot, 40, {qty("38", "棕色", 1)}));
+        // The discount balancing goods moves with the bill but stays out of the payable.
+        writeLine(kReceiptLines, today,
+                  {.gSn = QStringLiteral("00000000"), .price = Money::fromDouble(-40), .rows = {}, .quantity = Money::fromDouble(1)});
         child<QDateEdit>(f, "dateCg")->setDate(QDate(2013, 5, 20));
         EXPECT_EQ(label(f, "jsn"), "CJ130520010002");
         EXPECT_EQ(counts(today), "0/0");
-        EXPECT_EQ(counts("CJ130520010002"), "2/3");
+        EXPECT_EQ(counts("CJ130520010002"), "3/3");
         EXPECT_EQ(rows("select sum(t_sl) from jxc_jhspmx where gl_djh='CJ130520010002'"), "6");
-        EXPECT_EQ(gridRows(), 2);
+        EXPECT_EQ(gridRows(), 3);
         EXPECT_EQ(label(f, "yfje"), "440");
 
         // Back to today: the lines follow.
         child<QDateEdit>(f, "dateCg")->setDate(QDate(2013, 5, 28));
         EXPECT_EQ(f->number(), today);
-        EXPECT_EQ(counts(today), "2/3");
+        EXPECT_EQ(counts(today), "3/3");
         MsgScript::answer(MsgAnswer::No);
     });
     EXPECT_EQ(counts("CJ130520010001"), "1/1");  // the posted receipt of that day stays as it was
