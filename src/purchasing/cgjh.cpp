@@ -397,7 +397,9 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     onFocusIn({tsfje}, [this] { showAccountPanel(); });
     onFocusIn({comCk, tghs, tnote, comUser, comJsfs, DBGrid1->view()}, [this] { panelYhzh->hide(); });
     connect(tsfje, &QLineEdit::editingFinished, this, [this] {
-        if (tsfje->text().trimmed().isEmpty() || tsfje->text() == QLatin1String("-"))
+        bool ok = false;
+        Money::fromText(tsfje->text().trimmed(), &ok);
+        if (!ok || tsfje->text().trimmed().isEmpty())  // never empty, never half a number ("-", ".")
             tsfje->setText(QStringLiteral("0"));
     });
 }

@@ -314,10 +314,17 @@ TEST_F(CgjhWindow, TheSaveChecksComeInTheirOrder)
     }
     EXPECT_EQ(prompts, 0);
 
-    // Everything in place: the prompt decides; cancelled, the bill stays as it was.
+    // Everything in place: a paid amount that is no number is refused before the prompt, then
+    // the prompt decides; cancelled, the bill stays as it was.
     choice = 2;
     open([&](TF_Cgjh* f) {
         scanBarcode(f, QStringLiteral("6901234567890"));
+        MsgScript::reset();
+        box(f, "tsfje")->setText(QStringLiteral("12x"));
+        click(f, "btnOK");
+        EXPECT_EQ(MsgScript::texts(), QStringList{"实付金额不是有效的数字，请重新输入！"});
+        EXPECT_EQ(prompts, 0);
+        box(f, "tsfje")->setText(QStringLiteral("12"));
         QTest::keyClick(box(f, "tnote"), Qt::Key_F5);
         EXPECT_EQ(prompts, 1);
         EXPECT_EQ(gridRows(), 1);
