@@ -25,12 +25,18 @@ TF_Cgjh_Sele::TF_Cgjh_Sele(QWidget* parent)
     addMode({QStringLiteral("cgjh"), Write::LineModify, &kReceiptLines, Price::Line});
 }
 
+QString purchasePriceColumn()
+{
+    if (csCgdj == QLatin1String("1"))
+        return QStringLiteral("g_scjj");
+    if (csCgdj == QLatin1String("2"))
+        return QStringLiteral("g_jj");
+    return QStringLiteral("g_pjjj");
+}
+
 Money TF_Cgjh_Sele::offeredPrice(const ResultSet& goods) const
 {
-    const char* column = csCgdj == QLatin1String("1")   ? "g_scjj"
-                         : csCgdj == QLatin1String("2") ? "g_jj"
-                                                        : "g_pjjj";
-    return Money::fromText(goods.text(0, QLatin1String(column)));
+    return Money::fromText(goods.text(0, purchasePriceColumn()));
 }
 
 void registerPurchasingLineDialogs()

@@ -10,3 +10,4 @@ void registerPurchasingLineDialogs();
 // The receipt's save prompt and supplier card.
 void registerPurchasingReceiptDialogs();
 void registerPurchasingPickers();
+void registerPurchasingReceipt();

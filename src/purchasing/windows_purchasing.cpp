@@ -12,6 +12,7 @@ void registerPurchasingWindows()
     registerPurchasingLineDialogs();
     registerPurchasingReceiptDialogs();
     registerPurchasingPickers();
+    registerPurchasingReceipt();
     registerForm(QStringLiteral("TF_Cgjh_Goods_Add"), F_Cgjh_Goods_Add);
 
     // The new-goods dialog's unit list and price box, for the unit window and the named prices.

@@ -146,6 +146,8 @@ const char* const kTmdyRows[] = {
 };
 
 const char* const kByGoods[] = {"g_sn"};
+// The goods by code and by barcode (the bills' barcode entry).
+const char* const kGoodsIndexes[] = {"g_sn", "g_sptm"};
 
 const TableDef kTables[] = {
     {.name = "jxc_goodsclass", .columns = kGoodsclass, .rows = {"gc_name,gc_pid,gc_cid", kGoodsclassRows}},
@@ -155,7 +157,7 @@ const TableDef kTables[] = {
               "g_pjjj,ghs_sn,gc_cid,gc_sn,dw_name,gg_name,color_name,cmz_name,g_dzll,g_hyj,g_tj,g_tjqx,g_dxdz,"
               "g_iszp,g_zpjf,g_tmtype",
               kGoodsRows},
-     .indexes = kByGoods},
+     .indexes = kGoodsIndexes},
     {.name = "jxc_goodsprice", .columns = kGoodsprice},
     {.name = "jxc_color", .columns = kColor, .rows = {"color_sn,color_name,color_jm,color_tm,color_click", kColorRows}},
     {.name = "jxc_colorz", .columns = kColorz, .rows = {"colorz_sn,colorz_name,colorz_note", kColorzRows}},

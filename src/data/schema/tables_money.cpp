@@ -118,7 +118,9 @@ const char* const kGdzcRows[] = {"0,0"};
 // A partner's rows by date (the running balance), and every posted row by its document number.
 const char* const kYsyfkIndexes[] = {"k_ghskh", "k_ghskh,k_type,k_rq", "gl_djh"};
 const char* const kByNumber[] = {"gl_djh"};
-const char* const kGoodslistIndexes[] = {"g_sn", "gl_djh", "gl_kdrq"};
+// The journal by goods, number and date, and a partner's latest bill of a kind (the bill
+// windows' recent partners).
+const char* const kGoodslistIndexes[] = {"g_sn", "gl_djh", "gl_kdrq", "ghs_sn,gl_flag,gl_djh"};
 const char* const kGoodslistmxIndexes[] = {"gl_djh", "gl_kdrq"};
 const char* const kByDay[] = {"yy_rq"};
 const char* const kByMonth[] = {"js_rq,ck_sn"};
