@@ -2,7 +2,7 @@
 
 #include "bills/goodspicker.h"
 #include "bills/linedialog.h"
-#include "bills/partnerpanel.h"
+#include "platform/partnerpanel.h"
 #include "bills/workinglines.h"
 #include "data/clock.h"
 #include "data/combos.h"
