@@ -67,8 +67,8 @@ void expectWholeBillsOnly()
     EXPECT_EQ(rows("select yy_rq,yy_xssl,yy_xsje from jxc_tempyyfx where yy_xssl<>0 order by yy_rq"),
               rows("select ls_xsrq,(select sum(ls_sl) from jxc_lsxssp l join jxc_lsxsd x on x.gl_djh=l.gl_djh "
                    "where x.ls_xsrq=h.ls_xsrq),sum(ls_yfje) from jxc_lsxsd h group by ls_xsrq order by ls_xsrq"));
-    EXPECT_EQ(rows("select js_rq,ck_sn,js_xssl,js_xsje,-js_sl from jxc_kcjs where js_xssl<>0 order by js_rq,ck_sn"),
-              rows("select m,ck_sn,sum(q),sum(a),sum(q) from (select substr(h.ls_xsrq,1,7) as m,h.ck_sn,h.ls_yfje as a,"
+    EXPECT_EQ(rows("select js_rq,ck_sn,js_xssl,js_xsje from jxc_kcjs where js_xssl<>0 order by js_rq,ck_sn"),
+              rows("select m,ck_sn,sum(q),sum(a) from (select substr(h.ls_xsrq,1,7) as m,h.ck_sn,h.ls_yfje as a,"
                    "(select sum(ls_sl) from jxc_lsxssp where gl_djh=h.gl_djh) as q from jxc_lsxsd h) "
                    "group by m,ck_sn order by m,ck_sn"));
     EXPECT_EQ(rows("select yh_zje from jxc_yhzh where yh_name='现金'"), rows("select ifnull(sum(xj_je),0) from jxc_xjyh"));

@@ -34,6 +34,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+static void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace {
 
 QString rows(const QString& sql, const SqlParams& params = {})
@@ -290,7 +295,8 @@ TEST_F(SpxsWindow, ThePickerListsStockedGoodsRefusesZeroStockAndAddsLinesInPicki
                 EXPECT_EQ(MsgScript::texts(), c.opens ? QStringList{} : QStringList{"库存为零不能销售！"}) << c.kc << c.cbjs;
             }
             csKc = QStringLiteral("0");
-            // Three picks, the same goods twice, each with its own rows.
+            // Three picks, the same goods twice, each with its own rows (靴子's colour rows follow
+            // the colours' ids: 白色, then 黑色).
             choose(w->DBGridGoods, boot);
             enter(2, 1, "1");
             w->btnAddClick();
@@ -307,7 +313,7 @@ TEST_F(SpxsWindow, ThePickerListsStockedGoodsRefusesZeroStockAndAddsLinesInPicki
         EXPECT_EQ(rows("select l.g_sn,m.g_sn,m.t_sl,m.color_sn from jxc_lsxsspmx m join jxc_lsxssp l on l.id=m.tid "
                        "where m.gl_djh=? order by l.id",
                        {{QString(), number}}),
-                  QStringLiteral("%1|%1|1|%3 %2|%2|2|%4 %1|%1|1|%4")
+                  QStringLiteral("%1|%1|1|%4 %2|%2|2|%4 %1|%1|1|%3")
                       .arg(boot, sandal, getColorSn(QStringLiteral("白色")), getColorSn(QStringLiteral("黑色"))));
         EXPECT_EQ(label(f, "lysje"), "480");
         EXPECT_EQ(rows("select count(*) from jxc_tempspxf"), "0");

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+static void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace {
 
 // Every row of a query as its fields joined by "|", rows joined by " ".
@@ -54,7 +59,8 @@ TEST(SpxsPosting, WritesEveryBook)
               QStringLiteral("%1|100001|100001|2013-05-28|560|500|%2| 急'--单 |张三||0|0|False|").arg(djh, handler));
     EXPECT_EQ(rows("select tid,ls_dj,ls_dzl,ls_sl,ls_zje,ls_zhje from jxc_lsxssp where gl_djh=? order by id", n),
               QStringLiteral("%1|150|0.8|3|360|360 %2|100|1|2|200|200").arg(ids[0]).arg(ids[1]));
-    EXPECT_EQ(rows("select xj_rq,gl_djh,xj_dlx,xj_je,u_name,ghs_name,ghs_sn,ck_name,xj_kmmc,xj_note,a_name from jxc_xjyh"),
+    EXPECT_EQ(rows("select xj_rq,gl_djh,xj_dlx,xj_je,u_name,ghs_name,ghs_sn,ck_name,xj_kmmc,xj_note,a_name from jxc_xjyh "
+                   "where gl_djh=?", n),
               "2013-05-28|" + djh + "|商品销售|500|李采购|普通客户|100001|主仓库|现金| 急'--单 |张三");
     EXPECT_EQ(selectValue("select yh_zje from jxc_yhzh where yh_name='现金'"), "500");
     EXPECT_EQ(rows("select k_ghskh,k_type,k_djlx,k_djtxt,k_yfje,k_sfje,k_ljje,k_note,k_flag,k_rq,gl_djh,u_sn,k_fkfs,"
