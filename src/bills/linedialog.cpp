@@ -78,7 +78,27 @@ TF_LineDialog::TF_LineDialog(const Texts& texts, QWidget* parent) : TF_Form(pare
     m_price->setMaxLength(texts.priceLength);
     m_price->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*(\\.\\d{0,4})?")), m_price));
     m_price->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    money->addWidget(m_price, row++, 1);
+    if (texts.priceList) {
+        m_priceList = new QPushButton(QStringLiteral("…"));
+        m_priceList->setObjectName(QStringLiteral("btnPrice"));
+        m_priceList->setFocusPolicy(Qt::NoFocus);
+        auto* priceRow = new QHBoxLayout;
+        priceRow->addWidget(m_price, 1);
+        priceRow->addWidget(m_priceList);
+        money->addLayout(priceRow, row++, 1);
+        onClicked(m_priceList, [this] { openPriceList(); });
+    } else {
+        money->addWidget(m_price, row++, 1);
+    }
+    if (texts.discount) {
+        money->addWidget(new QLabel(QStringLiteral("打折率：")), row, 0);
+        m_rate = new QLineEdit;
+        m_rate->setObjectName(QStringLiteral("tDzl"));
+        m_rate->setMaxLength(4);
+        m_rate->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*(\\.\\d{0,2})?")), m_rate));
+        money->addWidget(m_rate, row++, 1);
+        connect(m_rate, &QLineEdit::textChanged, this, [this] { updateAmount(); });
+    }
     money->addWidget(new QLabel(QStringLiteral("总数量：")), row, 0);
     m_total = readOnlyBox(QStringLiteral("tSl"));
     money->addWidget(m_total, row++, 1);
@@ -152,14 +172,24 @@ Money TF_LineDialog::price() const
     return Money::fromText(m_price->text().trimmed());
 }
 
+Money TF_LineDialog::rate() const
+{
+    return m_rate ? Money::fromText(m_rate->text().trimmed()) : Money::fromUnits(10000);
+}
+
 Money TF_LineDialog::quantity() const
 {
     return Money::fromText(m_total->text());
 }
 
+Money TF_LineDialog::stockNow() const
+{
+    return Money::fromText(m_stockNow->text());
+}
+
 void TF_LineDialog::updateAmount()
 {
-    m_amount->setText((quantity() * price()).toFixed(2));
+    m_amount->setText((m_rate ? price() * rate() * quantity() : quantity() * price()).toFixed(2));
 }
 
 void TF_LineDialog::FormActivate()
@@ -181,6 +211,8 @@ void TF_LineDialog::FormActivate()
     if (m_lastPrice)
         m_lastPrice->setText(QStringLiteral("￥") + g.text(0, QStringLiteral("g_scjj")) + QStringLiteral("元"));
     m_price->setText(offeredPrice(g).toFixed(2));
+    if (m_rate)
+        m_rate->setText(QStringLiteral("1"));
 
     const SizeColorAxes axes = lineAxesOfGoods(goods);
     m_stock->setAxes(axes);
@@ -198,6 +230,7 @@ void TF_LineDialog::FormActivate()
     else if (m_mode && m_mode->price == Price::Line)
         loadLine(*m_mode, goods);
     m_pages->setCurrentIndex(1);
+    lineOpened();
     m_price->setFocus();
     m_price->selectAll();
 }
@@ -205,15 +238,20 @@ void TF_LineDialog::FormActivate()
 void TF_LineDialog::loadLine(const Mode& mode, const QString& goods)
 {
     const bool scratch = mode.write == Write::ScratchModify;
-    const QString sql = scratch ? QStringLiteral("select ts_dj,ts_sl from jxc_tempspxf where id=?")
-                                : QStringLiteral("select %1,%2 from %3 where id=?")
+    const QString rateColumn = scratch ? QStringLiteral("ts_dzl")
+                               : mode.lines->rateColumn ? sqlName(QLatin1String(mode.lines->rateColumn))
+                                                        : QStringLiteral("1");
+    const QString sql = scratch ? QStringLiteral("select ts_dj,ts_sl,ts_dzl from jxc_tempspxf where id=?")
+                                : QStringLiteral("select %1,%2,%4 from %3 where id=?")
                                       .arg(sqlName(QLatin1String(mode.lines->priceColumn)),
                                            sqlName(QLatin1String(mode.lines->quantityColumn)),
-                                           sqlName(QLatin1String(mode.lines->lineTable)));
+                                           sqlName(QLatin1String(mode.lines->lineTable)), rateColumn);
     const ResultSet line = openSelect(sql, {{QString(), lineDialogTarget.lineId}});
     if (line.isEmpty())
         return;
     m_price->setText(Money::fromText(line.text(0, 0)).toFixed(2));
+    if (m_rate)
+        m_rate->setText(Money::fromText(line.text(0, 2)).toText());
     SizeColorLineRows rows = scratch ? SizeColorLineRows::scratchRow(goods, lineDialogTarget.lineId, operatorName)
                                      : SizeColorLineRows::billLine(QLatin1String(mode.lines->rowTable),
                                                                    lineDialogTarget.number, goods,
@@ -227,6 +265,10 @@ void TF_LineDialog::loadLine(const Mode& mode, const QString& goods)
 
 void TF_LineDialog::btnOKClick()
 {
+    if (m_rate && (rate() <= Money() || rate() > Money::fromUnits(10000))) {
+        msgInfo(QStringLiteral("打折率错误，重新输入！"), this);
+        return;
+    }
     if (quantity() <= Money()) {
         msgInfo(QStringLiteral("数量必须大于0，重新输入！"), this);
         return;
@@ -236,6 +278,8 @@ void TF_LineDialog::btnOKClick()
         msgInfo(refusal, this);
         return;
     }
+    if (!confirmWrite())
+        return;
     if (m_mode)
         m_writtenId = write(*m_mode, curGoodsSn);
     accept();
@@ -244,6 +288,7 @@ void TF_LineDialog::btnOKClick()
 qint64 TF_LineDialog::write(const Mode& mode, const QString& goods)
 {
     WorkingLine line{.gSn = goods, .price = price(), .rows = {}, .quantity = quantity()};
+    line.rate = rate();
     const SizeColorAxes& axes = m_entry->axes();
     for (int r = 0; r < axes.colors.size(); ++r) {
         for (int c = 0; c < axes.sizes.size(); ++c) {

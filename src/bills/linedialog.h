@@ -7,6 +7,8 @@
 // writes the line with its size and colour rows in one transaction and closes; Esc closes
 // without writing. Each bill's dialog derives from TF_LineDialog, gives its texts and its
 // offered price, and adds its modes; a mode word the dialog does not know writes nothing.
+// Bills that sell at a discount show a discount rate box: the amount is then price × rate ×
+// quantity, and a rate outside (0, 1] is refused before the quantity is checked.
 #pragma once
 
 #include "data/billtables.h"
@@ -67,6 +69,8 @@ public:
     qint64 writtenId() const { return m_writtenId; }
 
     void btnOKClick();
+    // The price box (the named-price list writes the chosen price into it).
+    QLineEdit* priceBox() const { return m_price; }
 
 protected:
     struct Texts {
@@ -76,6 +80,8 @@ protected:
         QString captionPrefix;  // "商品信息(采购进货)"
         bool lastPrice = true;  // shows "上次进价："
         int priceLength = 8;    // characters of the price box
+        bool discount = false;  // "打折率：" box (lines with a discount rate)
+        bool priceList = false; // a button beside the price opens the goods' named prices
     };
     explicit TF_LineDialog(const Texts& texts, QWidget* parent = nullptr);
 
@@ -84,6 +90,19 @@ protected:
     virtual Money offeredPrice(const ResultSet& goods) const = 0;
     // Checks run before writing, after the quantity check; a message refuses the write.
     virtual QString refuseWrite() { return {}; }
+    // Warnings after the checks (yes/no questions); false keeps the dialog open unwritten.
+    virtual bool confirmWrite() { return true; }
+    // After the opening has filled the dialog (price, rate, quantities of the mode).
+    virtual void lineOpened() {}
+    // The price-list button (Texts::priceList).
+    virtual void openPriceList() {}
+
+    Money price() const;
+    Money rate() const;  // 1 without a discount box
+    Money quantity() const;
+    // The stock shown ("当前库存：").
+    Money stockNow() const;
+    QPushButton* priceListButton() const { return m_priceList; }
 
     void FormActivate() override;
     void FormClose() override;
@@ -94,8 +113,6 @@ protected:
 private:
     void loadLine(const Mode& mode, const QString& goods);
     void updateAmount();
-    Money price() const;
-    Money quantity() const;
     qint64 write(const Mode& mode, const QString& goods);
 
     Texts m_texts;
@@ -105,6 +122,8 @@ private:
 
     QLabel* m_lastPrice = nullptr;
     QLineEdit* m_price = nullptr;
+    QLineEdit* m_rate = nullptr;
+    QPushButton* m_priceList = nullptr;
     QLineEdit* m_total = nullptr;
     QLineEdit* m_amount = nullptr;
     QLabel* m_code = nullptr;

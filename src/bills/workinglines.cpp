@@ -35,16 +35,28 @@ Money lineQuantity(const WorkingLine& line)
     return sum;
 }
 
+Money lineAmount(const BillLineTables& t, const WorkingLine& line)
+{
+    const Money qty = lineQuantity(line);
+    return t.rateColumn ? line.price * line.rate * qty : line.price * qty;
+}
+
 qint64 writeLine(const BillLineTables& t, const QString& djh, const WorkingLine& line)
 {
     const Money qty = lineQuantity(line);
+    const Money amount = lineAmount(t, line);
+    SqlParams values{{numberColumn(t), djh},
+                     {sqlName(QLatin1String(t.priceColumn)), line.price.toDouble()},
+                     {sqlName(QLatin1String(t.quantityColumn)), qty.toDouble()},
+                     {sqlName(QLatin1String(t.amountColumn)), amount.toDouble()},
+                     {QStringLiteral("g_sn"), line.gSn},
+                     {QStringLiteral("a_name"), operatorName}};
+    if (t.rateColumn)
+        values.emplace_back(sqlName(QLatin1String(t.rateColumn)), line.rate.toDouble());
+    if (t.firstAmountColumn)
+        values.emplace_back(sqlName(QLatin1String(t.firstAmountColumn)), amount.toDouble());
     Transaction tx;
-    const qint64 id = appendRow(lineTable(t), {{numberColumn(t), djh},
-                                               {sqlName(QLatin1String(t.priceColumn)), line.price.toDouble()},
-                                               {sqlName(QLatin1String(t.quantityColumn)), qty.toDouble()},
-                                               {sqlName(QLatin1String(t.amountColumn)), (line.price * qty).toDouble()},
-                                               {QStringLiteral("g_sn"), line.gSn},
-                                               {QStringLiteral("a_name"), operatorName}});
+    const qint64 id = appendRow(lineTable(t), values);
     writeRows(t, djh, id, line);
     tx.commit();
     return id;
@@ -58,11 +70,17 @@ void replaceLine(const BillLineTables& t, qint64 lineId, const WorkingLine& line
                                      {{QString(), lineId}});
     if (cur.isEmpty())
         return;
-    execSql(QStringLiteral("update %1 set %2=?,%3=?,%4=? where id=?")
-                .arg(lineTable(t), sqlName(QLatin1String(t.priceColumn)), sqlName(QLatin1String(t.quantityColumn)),
-                     sqlName(QLatin1String(t.amountColumn))),
-            {{QString(), line.price.toDouble()}, {QString(), qty.toDouble()}, {QString(), (line.price * qty).toDouble()},
-             {QString(), lineId}});
+    SqlParams values{{QString(), line.price.toDouble()}, {QString(), qty.toDouble()},
+                     {QString(), lineAmount(t, line).toDouble()}};
+    QString set = QStringLiteral("%1=?,%2=?,%3=?").arg(sqlName(QLatin1String(t.priceColumn)),
+                                                      sqlName(QLatin1String(t.quantityColumn)),
+                                                      sqlName(QLatin1String(t.amountColumn)));
+    if (t.rateColumn) {
+        set += QStringLiteral(",%1=?").arg(sqlName(QLatin1String(t.rateColumn)));
+        values.emplace_back(QString(), line.rate.toDouble());
+    }
+    values.emplace_back(QString(), lineId);
+    execSql(QStringLiteral("update %1 set %2 where id=?").arg(lineTable(t), set), values);
     const QString djh = cur.text(0, 0);
     execSql(QStringLiteral("delete from %1 where gl_djh=? and tid=?").arg(rowTable(t)), {{QString(), djh}, {QString(), lineId}});
     WorkingLine same = line;
@@ -122,8 +140,8 @@ qint64 writeScratchRow(const WorkingLine& line)
     const qint64 id = appendRow(QStringLiteral("jxc_tempspxf"), {{QStringLiteral("g_sn"), line.gSn},
                                                                  {QStringLiteral("ts_dj"), line.price.toDouble()},
                                                                  {QStringLiteral("ts_sl"), qty.toDouble()},
-                                                                 {QStringLiteral("ts_zje"), (line.price * qty).toDouble()},
-                                                                 {QStringLiteral("ts_dzl"), 1},
+                                                                 {QStringLiteral("ts_zje"), (line.price * line.rate * qty).toDouble()},
+                                                                 {QStringLiteral("ts_dzl"), line.rate.toDouble()},
                                                                  {QStringLiteral("a_name"), operatorName}});
     writeScratchRows(id, line);
     tx.commit();
@@ -137,9 +155,9 @@ void replaceScratchRow(qint64 rowId, const WorkingLine& line)
     const ResultSet cur = openSelect(QStringLiteral("select g_sn from jxc_tempspxf where id=?"), {{QString(), rowId}});
     if (cur.isEmpty())
         return;
-    execSql(QStringLiteral("update jxc_tempspxf set ts_dj=?,ts_sl=?,ts_zje=? where id=?"),
-            {{QString(), line.price.toDouble()}, {QString(), qty.toDouble()}, {QString(), (line.price * qty).toDouble()},
-             {QString(), rowId}});
+    execSql(QStringLiteral("update jxc_tempspxf set ts_dj=?,ts_sl=?,ts_zje=?,ts_dzl=? where id=?"),
+            {{QString(), line.price.toDouble()}, {QString(), qty.toDouble()},
+             {QString(), (line.price * line.rate * qty).toDouble()}, {QString(), line.rate.toDouble()}, {QString(), rowId}});
     execSql(QStringLiteral("delete from jxc_tempspxfmx where tid=?"), {{QString(), rowId}});
     WorkingLine same = line;
     same.gSn = cur.text(0, 0);

@@ -24,10 +24,13 @@ struct WorkingLine {
     Money price;
     QVector<SizeColorQty> rows;  // rows of quantity 0 are not written
     Money quantity;              // used only when `rows` is empty
+    Money rate = Money::fromUnits(10000);  // discount rate, kept where the line table has one
 };
 
 // Quantity of the line: the sum of its size and colour quantities, or its plain quantity.
 Money lineQuantity(const WorkingLine& line);
+// Amount of the line: price × quantity, times the discount rate where the line table has one.
+Money lineAmount(const BillLineTables& t, const WorkingLine& line);
 
 // Writes a line under document `djh` with its size and colour rows (tid = the new line's id),
 // operator `operatorName`; the line's tid stays empty until the posting. Returns the line's id.

@@ -10,7 +10,14 @@ struct BillLineTables {
     const char* quantityColumn;  // e.g. "jh_sl"
     const char* priceColumn;     // e.g. "jh_dj"
     const char* amountColumn;    // e.g. "jh_zje"
+    // Bills that sell at a discount: the line's discount rate (1 = none; the amount is price ×
+    // rate × quantity) and the column that keeps the amount the line was first written with.
+    const char* rateColumn = nullptr;        // e.g. "ls_dzl"
+    const char* firstAmountColumn = nullptr;  // e.g. "ls_zhje"
 };
 
 // Purchase receipt lines.
 inline constexpr BillLineTables kReceiptLines{"jxc_jhsp", "jxc_jhspmx", "j_sn", "jh_sl", "jh_dj", "jh_zje"};
+// Sales bill lines.
+inline constexpr BillLineTables kSalesLines{"jxc_lsxssp", "jxc_lsxsspmx", "gl_djh", "ls_sl", "ls_dj", "ls_zje",
+                                            "ls_dzl", "ls_zhje"};

@@ -102,12 +102,13 @@ void addGoodsJournal(const BillLineTables& t, const JournalHeader& h)
     Transaction tx;
     execSql(QStringLiteral(
                 "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,gl_zje,gl_lr,"
-                "u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,gl_fdmc,gl_dqkc,g_xlh,tid) "
-                "select :kind,b.%1,:rq,b.g_sn,d.g_name,d.g_jm,d.dw_name,%2,%3,%4,%4-%3*ifnull(d.g_jj,0),"
-                ":uname,b.a_name,:ck,:ckname,:ghs,:ghsname,d.gg_name,d.color_name,%3,'',0,b.g_xlh,b.id "
+                "u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,gl_fdmc,gl_dqkc,g_xlh,tid,gl_dzl) "
+                "select :kind,b.%1,:rq,b.g_sn,d.g_name,d.g_jm,d.dw_name,%2,%3,%4,%4-%3*ifnull(d.%6,0),"
+                ":uname,b.a_name,:ck,:ckname,:ghs,:ghsname,d.gg_name,d.color_name,%3,'',0,b.g_xlh,b.id,%7 "
                 "from %5 b join jxc_goods d on d.g_sn=b.g_sn where b.%1=:djh order by b.id")
                 .arg(sqlName(QLatin1String(t.numberColumn)), lineCol(t.priceColumn), qty, amount,
-                     sqlName(QLatin1String(t.lineTable))),
+                     sqlName(QLatin1String(t.lineTable)), sqlName(QLatin1String(h.costColumn)),
+                     t.rateColumn ? lineCol(t.rateColumn) : QStringLiteral("null")),
             {{QStringLiteral(":kind"), h.kind}, {QStringLiteral(":rq"), h.date}, {QStringLiteral(":uname"), h.handlerName},
              {QStringLiteral(":ck"), h.ckSn}, {QStringLiteral(":ckname"), h.ckName}, {QStringLiteral(":ghs"), h.partnerSn},
              {QStringLiteral(":ghsname"), h.partnerName}, {QStringLiteral(":djh"), h.djh}});
@@ -166,6 +167,22 @@ void receiveIntoStock(const QString& ckSn, const QString& gSn, Money qty, Money 
     if (changed == 0)
         execSql(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn) values (?,?,0,?,?)"),
                 {{QString(), qty.toDouble()}, {QString(), price.toDouble()}, {QString(), gSn}, {QString(), ckSn}});
+    tx.commit();
+}
+
+void sellFromStock(const QString& ckSn, const QString& gSn, Money qty)
+{
+    const SqlParams p{{QStringLiteral(":q"), qty.toDouble()}, {QStringLiteral(":ck"), ckSn}, {QStringLiteral(":g"), gSn}};
+    Transaction tx;
+    const int changed = mainDb().exec(QStringLiteral("update jxc_kcsp set kc_xssl=ifnull(kc_xssl,0)+:q,"
+                                                     "kc_sl=ifnull(kc_sl,0)-:q where ck_sn=:ck and g_sn=:g"),
+                                      p);
+    if (changed == 0)
+        execSql(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn) "
+                               "select -:q,ifnull((select g_jj from jxc_goods where g_sn=:g order by id limit 1),0),:q,:g,:ck"),
+                p);
+    execSql(QStringLiteral("update jxc_goods set g_kc=ifnull(g_kc,0)-:q,g_xspl=ifnull(g_xspl,0)+1 where g_sn=:g"),
+            {{QStringLiteral(":q"), qty.toDouble()}, {QStringLiteral(":g"), gSn}});
     tx.commit();
 }
 

@@ -69,11 +69,14 @@ struct JournalHeader {
     QString partnerSn;    // ghs_sn
     QString partnerName;  // ghs_name
     QString handlerName;  // u_name
+    // The goods' price the margin is reckoned against: the preset purchase price "g_jj" or the
+    // average purchase price "g_pjjj" (sales).
+    const char* costColumn = "g_jj";
 };
 // One goods movement row (jxc_goodslist) per line of the document whose goods exists: price,
-// quantity and amount of the line, margin = amount - quantity × the goods' g_jj, remaining
-// quantity = the quantity, the goods' descriptive columns, the line's operator, tid = the
-// line's id.
+// quantity and amount of the line, margin = amount - quantity × the goods' cost column,
+// remaining quantity = the quantity, the goods' descriptive columns, the line's operator,
+// tid = the line's id, and the line's discount rate (gl_dzl) where its table has one.
 void addGoodsJournal(const BillLineTables& t, const JournalHeader& h);
 // One size and colour journal row (jxc_goodslistmx) per size and colour row of the document,
 // paired with its line's journal row by goods and line id; lines without size and colour rows
@@ -88,6 +91,10 @@ void addDailyMovement(const BillLineTables& t, const QString& djh, const QString
 // round((K × C + amount) / (K + qty) + 0.0005, 2); the line price when K + qty is 0; a new
 // stock row at the line price when the goods had none there.
 void receiveIntoStock(const QString& ckSn, const QString& gSn, Money qty, Money price, Money amount);
+// Goods sold from a warehouse: stock down and sold quantity up by `qty` (the cost kc_cbj stays);
+// a goods without a stock row there gets one of -qty valued at its preset purchase price g_jj.
+// The goods' total stock g_kc drops by `qty` and its sales counter g_xspl rises by 1.
+void sellFromStock(const QString& ckSn, const QString& gSn, Money qty);
 // The goods' totals after a purchase line: g_kc up by `qty`, g_pjjj the moving average as
 // above, purchase counter g_cgpl + 1, last purchase price g_scjj and last supplier ghs_sn.
 void receiveIntoGoods(const QString& gSn, Money qty, Money price, Money amount, const QString& ghsSn);

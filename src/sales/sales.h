@@ -4,3 +4,8 @@
 // Registers the windows of this subsystem with the command table, so that commands and other
 // windows open them by class name. The program calls it once at start-up.
 void registerSalesWindows();
+
+// The sales bill window with its dialogs: save prompt, line dialog, goods picker, customer
+// card and the size and colour detail viewer.
+void registerSalesBill();
+void registerSalesBillDialogs();

@@ -1,5 +1,31 @@
 #include "sales/sales.h"
 
+#include "data/globals.h"
+#include "masterdata/spxxgl_price.h"
+#include "sales/detail.h"
+#include "sales/spxs_add.h"
+#include "sales/spxs_kh.h"
+#include "sales/spxs_save.h"
+#include "sales/spxs_sele.h"
+#include "shell/commands.h"
+
+#include <QLineEdit>
+
 void registerSalesWindows()
 {
+    registerSalesBillDialogs();
+    registerSalesBill();
+}
+
+void registerSalesBillDialogs()
+{
+    registerForm(QStringLiteral("TF_Spxs_Save"), F_Spxs_Save);
+    registerForm(QStringLiteral("TF_Spxs_Sele"), F_Spxs_Sele);
+    registerForm(QStringLiteral("TF_Spxs_Add"), F_Spxs_Add);
+    registerForm(QStringLiteral("TF_Spxs_Kh"), F_Spxs_Kh);
+    registerForm(QStringLiteral("TF_Detail"), F_Detail);
+    // The line dialog's price box, for the named prices of its goods.
+    priceCallers().add(QStringLiteral("spxs_sele"),
+                       {[] { return curGoodsSn; },
+                        []() -> QLineEdit* { return F_Spxs_Sele ? F_Spxs_Sele->priceBox() : nullptr; }});
 }

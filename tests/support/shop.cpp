@@ -168,7 +168,10 @@ ReceiptBuilder::ReceiptBuilder(const Shop& shop)
     m_bill.op = operatorName;
 }
 
-ReceiptBuilder& ReceiptBuilder::line(const QString& gSn, double price, std::initializer_list<VariantQty> rows)
+namespace {
+
+// A line with quantities per size and colour, named.
+WorkingLine variantLine(const QString& gSn, double price, std::initializer_list<VariantQty> rows)
 {
     WorkingLine l{.gSn = gSn, .price = Money::fromDouble(price), .rows = {}, .quantity = {}};
     for (const VariantQty& r : rows) {
@@ -178,7 +181,14 @@ ReceiptBuilder& ReceiptBuilder::line(const QString& gSn, double price, std::init
             throw DbError(QStringLiteral("no size %1 or colour %2").arg(r.size, r.colour));
         l.rows.append({cm, color, Money::fromDouble(r.qty)});
     }
-    m_lines.append(writeLine(kReceiptLines, m_bill.djh, l));
+    return l;
+}
+
+}  // namespace
+
+ReceiptBuilder& ReceiptBuilder::line(const QString& gSn, double price, std::initializer_list<VariantQty> rows)
+{
+    m_lines.append(writeLine(kReceiptLines, m_bill.djh, variantLine(gSn, price, rows)));
     return *this;
 }
 
@@ -228,5 +238,81 @@ CgjhPosting ReceiptBuilder::record() const
 QString ReceiptBuilder::post()
 {
     postCgjh(record());
+    return m_bill.djh;
+}
+
+// ---- Sales bills ----------------------------------------------------------------------------
+
+SaleBuilder Shop::sale() const
+{
+    return SaleBuilder(*this);
+}
+
+SaleBuilder::SaleBuilder(const Shop& shop)
+{
+    m_bill.djh = getMaxDjh(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"));
+    discardLines(kSalesLines, m_bill.djh);  // stray lines of an earlier run under this number
+    m_bill.khSn = QStringLiteral("100001");
+    m_bill.ckSn = QStringLiteral("100001");
+    m_bill.date = todayText();
+    m_bill.uSn = shop.handlerSn();
+    m_bill.account = text(u"现金");
+    m_bill.op = operatorName;
+}
+
+SaleBuilder& SaleBuilder::line(const QString& gSn, double price, std::initializer_list<VariantQty> rows, double rate)
+{
+    WorkingLine l = variantLine(gSn, price, rows);
+    l.rate = Money::fromDouble(rate);
+    m_lines.append(writeLine(kSalesLines, m_bill.djh, l));
+    return *this;
+}
+
+SaleBuilder& SaleBuilder::plainLine(const QString& gSn, double price, double qty)
+{
+    m_lines.append(writeLine(kSalesLines, m_bill.djh,
+                             {.gSn = gSn, .price = Money::fromDouble(price), .rows = {}, .quantity = Money::fromDouble(qty)}));
+    return *this;
+}
+
+SaleBuilder& SaleBuilder::date(const QString& date)
+{
+    const QString to = getMaxDjhByDate(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"), date);
+    moveLines(kSalesLines, m_bill.djh, to);
+    m_bill.djh = to;
+    m_bill.date = date;
+    return *this;
+}
+
+SaleBuilder& SaleBuilder::received(double amount)
+{
+    m_bill.received = Money::fromDouble(amount);
+    m_receivedSet = true;
+    return *this;
+}
+
+SaleBuilder& SaleBuilder::mode(SpxsMode mode) { m_bill.mode = mode; return *this; }
+SaleBuilder& SaleBuilder::customer(const QString& khSn) { m_bill.khSn = khSn; return *this; }
+SaleBuilder& SaleBuilder::warehouse(const QString& ckSn) { m_bill.ckSn = ckSn; return *this; }
+SaleBuilder& SaleBuilder::handler(const QString& uSn) { m_bill.uSn = uSn; return *this; }
+SaleBuilder& SaleBuilder::account(const QString& name) { m_bill.account = name; return *this; }
+SaleBuilder& SaleBuilder::note(const QString& note) { m_bill.note = note; return *this; }
+
+SpxsPosting SaleBuilder::record() const
+{
+    SpxsPosting b = m_bill;
+    b.due = Money::fromText(selectValue(QStringLiteral("select sum(ls_zje) from jxc_lsxssp where g_sn<>'00000000' and gl_djh=?"),
+                                        {{QString(), b.djh}}));
+    if (!m_receivedSet)
+        b.received = b.due;
+    b.khName = nameOf("select kh_name from jxc_khxx where kh_sn=?", b.khSn);
+    b.ckName = nameOf("select ck_name from jxc_ckxx where ck_sn=?", b.ckSn);
+    b.uName = nameOf("select u_name from jxc_user where u_sn=?", b.uSn);
+    return b;
+}
+
+QString SaleBuilder::post()
+{
+    postSpxs(record());
     return m_bill.djh;
 }

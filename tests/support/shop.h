@@ -4,15 +4,17 @@
 //   Shop shop;
 //   const QString sandal = shop.goods("凉鞋", {"39", "40"}, {"黑色"});
 //   shop.receipt().line(sandal, 80, {{"39", "黑色", 3}, {"40", "黑色", 2}}).paid(300).post();
+//   shop.sale().line(sandal, 150, {{"39", "黑色", 1}}).received(100).post();
 //
 // A Shop owns a fresh database (TestDb, clock on 2013-05-28 10:00) and logs an operator in.
 // Defaults of a new database: supplier "100001", warehouse "100001", money account "现金";
-// the shop adds one purchase handler, the default handler of its bills.
+// customer "100001"; the shop adds one handler, the default handler of its bills.
 #pragma once
 
 #include "bills/workinglines.h"
 #include "masterdata/partners.h"
 #include "purchasing/cgjhposting.h"
+#include "sales/spxsposting.h"
 #include "support/testdb.h"
 
 #include <QStringList>
@@ -60,6 +62,39 @@ private:
     QVector<qint64> m_lines;
 };
 
+// A sales bill being entered, like the receipt above: working lines under its number from
+// the moment they are added; post() posts it like the window's audited save.
+class SaleBuilder {
+public:
+    // `rate` is the line's discount rate (amount = price × rate × quantity).
+    SaleBuilder& line(const QString& gSn, double price, std::initializer_list<VariantQty> rows, double rate = 1);
+    // A line without size and colour rows (as the barcode box adds them).
+    SaleBuilder& plainLine(const QString& gSn, double price, double qty);
+    // Moves the bill to that day's next number, as a change of the bill date does.
+    SaleBuilder& date(const QString& date);
+    SaleBuilder& received(double amount);  // default: the amount due
+    SaleBuilder& mode(SpxsMode mode);
+    SaleBuilder& customer(const QString& khSn);
+    SaleBuilder& warehouse(const QString& ckSn);
+    SaleBuilder& handler(const QString& uSn);
+    SaleBuilder& account(const QString& name);
+    SaleBuilder& note(const QString& note);
+
+    const QString& number() const { return m_bill.djh; }
+    const QVector<qint64>& lineIds() const { return m_lines; }
+    // The record the window would post (amount due from the lines, received as set).
+    SpxsPosting record() const;
+    // Posts the bill; returns its number.
+    QString post();
+
+private:
+    friend class Shop;
+    explicit SaleBuilder(const Shop& shop);
+    SpxsPosting m_bill;
+    bool m_receivedSet = false;
+    QVector<qint64> m_lines;
+};
+
 class Shop {
 public:
     explicit Shop(const QDateTime& clock = QDateTime(QDate(2013, 5, 28), QTime(10, 0, 0)));
@@ -83,6 +118,9 @@ public:
     // A new receipt under today's next number, from the default supplier into the default
     // warehouse, handled by the shop's handler.
     ReceiptBuilder receipt() const;
+    // A new sales bill under today's next number, to the default customer from the default
+    // warehouse, handled by the shop's handler.
+    SaleBuilder sale() const;
 
     const QString& handlerSn() const { return m_handler; }
     TestDb& db() { return m_db; }

@@ -142,6 +142,8 @@ const ColumnDef kJhglmx[] = {
 const char* const kByReceipt[] = {"j_sn"};
 const char* const kByNumber[] = {"gl_djh"};
 const char* const kByLine[] = {"gl_djh,tid"};
+// Sales lines are also found by goods (the last sales price of a goods).
+const char* const kSalesLineIndexes[] = {"gl_djh", "g_sn"};
 
 const TableDef kTables[] = {
     {.name = "jxc_jhd", .columns = kJhd, .indexes = kByReceipt},
@@ -154,7 +156,7 @@ const TableDef kTables[] = {
     {.name = "jxc_shsp", .columns = kShsp, .indexes = kByNumber},
     {.name = "jxc_shspmx", .columns = kShspmx, .indexes = kByLine},
     {.name = "jxc_lsxsd", .columns = kLsxsd, .indexes = kByNumber},
-    {.name = "jxc_lsxssp", .columns = kLsxssp, .indexes = kByNumber},
+    {.name = "jxc_lsxssp", .columns = kLsxssp, .indexes = kSalesLineIndexes},
     {.name = "jxc_lsxsspmx", .columns = kLsxsspmx, .indexes = kByLine},
     {.name = "jxc_xsthd", .columns = kXsthd, .indexes = kByNumber},
     {.name = "jxc_xsthsp", .columns = kXsthsp, .indexes = kByNumber},

@@ -1,0 +1,41 @@
+// Posting of a wholesale sales bill: the working lines under the bill's number become a posted
+// sales bill with its effects on every book (header, cash journal and money account, the
+// customer's ledger and balance, daily summary, monthly stock account, goods movement
+// journals, goods daily movement, warehouse stock, goods totals, size and colour stock, the
+// handler's sales counter and the log), written whole or not at all. Printing is the window's,
+// after the commit.
+#pragma once
+
+#include "data/values.h"
+
+#include <QString>
+
+// Settlement modes of a sales bill (the index of the chosen settlement item).
+enum class SpxsMode {
+    PaidOnly = 0,  // "按实付款结算": the shortfall becomes the bill's discount
+    RestOwed = 1,  // "余款记入应收帐": the shortfall stays owed by the customer
+};
+
+// What the sales window holds when the bill is posted.
+struct SpxsPosting {
+    QString djh;      // the bill's number; its lines are the working lines under it
+    QString khSn;     // the customer's code (the one last confirmed)
+    QString khName;   // the customer box text
+    QString ckSn;     // the warehouse's code
+    QString ckName;   // the warehouse's name
+    QString date;     // bill date "yyyy-MM-dd"
+    QString uSn;      // the handler's code
+    QString uName;    // the handler's name
+    Money due;        // the amount due (sum of the lines' amounts without the discount item)
+    Money received;   // the amount received
+    SpxsMode mode = SpxsMode::PaidOnly;
+    QString account;  // name of the money account receiving the payment
+    QString note;
+    QString sn2;      // original number
+    QString op;       // the operator
+};
+
+// Posts the bill in one Transaction and returns its number of lines. Throws DbError, with
+// nothing written, when the bill has no lines or its number is already posted, and on any
+// database error.
+int postSpxs(const SpxsPosting& bill);
