@@ -3,6 +3,8 @@
 #include "admin/adminlist.h"
 #include "admin/backup.h"
 #include "admin/djcx.h"
+#include "admin/fdexport.h"
+#include "admin/fdsz.h"
 #include "admin/nzjs.h"
 #include "admin/role.h"
 #include "admin/sjql.h"
@@ -24,4 +26,6 @@ void registerAdminWindows()
     registerForm(QStringLiteral("TF_Djcx"), F_Djcx);
     registerForm(QStringLiteral("TF_Nzjs"), F_Nzjs);
     registerForm(QStringLiteral("TF_Sjql"), F_Sjql);
+    registerForm(QStringLiteral("TF_Fdsz"), F_Fdsz);
+    registerForm(QStringLiteral("TF_FdExport"), F_FdExport);
 }
