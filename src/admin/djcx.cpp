@@ -1,12 +1,12 @@
 #include "admin/djcx.h"
 
+#include "admin/djcx_print.h"
 #include "data/datamodule.h"
 #include "data/textrules.h"
 #include "platform/datagrid.h"
 #include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
-#include "shell/commands.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -241,7 +241,8 @@ void TF_Djcx::searchKeys()
 
 void TF_Djcx::btnViewClick()
 {
-    // The reprint of each kind comes with the document reprints.
-    if (DBGrid1->currentRow() >= 0)
-        openWindow(QStringLiteral("TF_Djcx_Print"), QString(), QStringLiteral("查看单据"));
+    const int row = DBGrid1->currentRow();
+    if (DBGrid1->rowCount() == 0 || row < 0)
+        return;
+    previewDocument(DBGrid1->value(row, QStringLiteral("djh")), this);
 }

@@ -3,6 +3,10 @@
 #include "admintest.h"
 
 #include "admin/djcx.h"
+#include "admin/djcx_print.h"
+#include "data/settings.h"
+#include "data/textrules.h"
+#include "platform/report.h"
 #include "platform/datagrid.h"
 
 #include <QLabel>
@@ -110,6 +114,77 @@ TEST_F(DjcxTest, TheKeySearchesNumberOutsideNumberAndNoteLiterally)
         QTest::keyClicks(w->tname, QStringLiteral("C%J?1"));
         EXPECT_EQ(w->tname->text(), "CJ1");
     });
+}
+
+// ---- Reprints ----------------------------------------------------------------------------
+
+TEST_F(DjcxTest, VoucherDigitCellsAndNamesFollowTheAmount)
+{
+    struct Case {
+        QString amount;
+        QHash<QString, QString> cells;  // the cells that are not empty
+    };
+    const QList<Case> cases = {
+        {"1234.5", {{"fen", "0"}, {"jiao", "5"}, {"yuan", "4"}, {"shi", "3"}, {"bai", "2"}, {"qian", "1"}, {"wan", "￥"}}},
+        {"0.5", {{"fen", "0"}, {"jiao", "5"}}},
+        {"-12.5", {{"fen", "0"}, {"jiao", "5"}, {"yuan", "2"}, {"shi", "1"}, {"bai", "-"}, {"qian", "￥"}}},
+    };
+    companyShortName = QStringLiteral("禾岚");
+    for (const Case& c : cases) {
+        execSql(QStringLiteral("update jxc_ghsfk set gf_je=? where gf_sn='GF1'"), {{QString(), c.amount.toDouble()}});
+        Report rpt;
+        rpt.setVariable(QStringLiteral("stale"), reportQuote(QStringLiteral("x")));
+        setPrinPara(rpt, QStringLiteral("GF1"));
+        for (const char* cell : {"fen", "jiao", "yuan", "shi", "bai", "qian", "wan", "shiwan", "baiwan", "qianwan", "yi", "shiyi"})
+            EXPECT_EQ(rpt.variable(QString::fromLatin1(cell)), reportQuote(c.cells.value(QString::fromLatin1(cell))))
+                << c.amount.toStdString() << ' ' << cell;
+        EXPECT_EQ(rpt.variable(QStringLiteral("bTitle")), reportQuote(QStringLiteral("禾岚付款单")));
+        EXPECT_EQ(rpt.variable(QStringLiteral("fkfs")), reportQuote(QStringLiteral("期初应付")));
+        EXPECT_EQ(rpt.variable(QStringLiteral("ghsName")), reportQuote(QStringLiteral("普通供货商")));
+        EXPECT_TRUE(rpt.variable(QStringLiteral("stale")).isEmpty());
+    }
+    companyShortName.clear();
+}
+
+TEST_F(DjcxTest, BillsSetTheirVariablesAndLossAndOverflowShareOneTemplate)
+{
+    execSql(QStringLiteral("update jxc_xsthd set th_yfje=-200 where gl_djh='XT1'"));
+    Report xt;
+    setPrinPara(xt, QStringLiteral("XT1"));
+    EXPECT_EQ(xt.variable(QStringLiteral("yf")), reportQuote(moneyToDx(QStringLiteral("200"))));
+    EXPECT_EQ(xt.variable(QStringLiteral("khName")), reportQuote(QStringLiteral("普通客户")));
+    EXPECT_EQ(xt.variable(QStringLiteral("jhDate")), reportQuote(QStringLiteral("2013-05-28")));
+    EXPECT_EQ(xt.variable(QStringLiteral("ckName")), reportQuote(QStringLiteral("主仓库")));
+
+    EXPECT_EQ(documentTemplate(QStringLiteral("BS1")), documentTemplate(QStringLiteral("BY1")));
+    EXPECT_EQ(documentTemplate(QStringLiteral("BS1")), "bsby.fr3");
+    Report bs, by;
+    setPrinPara(bs, QStringLiteral("BS1"));
+    setPrinPara(by, QStringLiteral("BY1"));
+    EXPECT_EQ(bs.variable(QStringLiteral("title")), reportQuote(QStringLiteral("商品报损单")));
+    EXPECT_EQ(by.variable(QStringLiteral("title")), reportQuote(QStringLiteral("商品报溢单")));
+
+    // A transfer's value is its quantities at the preset sale price.
+    execSql(QStringLiteral("update jxc_goods set g_sj=30 where g_sn='G1'"));
+    execSql(QStringLiteral("insert into jxc_dbsp (gl_djh,g_sn,db_sl) values ('DB1','G1',2)"));
+    Report db;
+    setPrinPara(db, QStringLiteral("DB1"));
+    EXPECT_EQ(db.variable(QStringLiteral("yf")), reportQuote(moneyToDx(QStringLiteral("60"))));
+    EXPECT_EQ(db.variable(QStringLiteral("ckOut")), reportQuote(QStringLiteral("二号仓")));
+
+    // The view previews the current document with its rows in the shared dataset.
+    QList<QString> previews;
+    setReportInterceptor([&previews](ReportJob& job) {
+        previews << job.report->variable(QStringLiteral("title"));
+        return false;
+    });
+    openScripted<TF_Djcx>(F_Djcx, [](TF_Djcx* w) {
+        w->tname->setText(QStringLiteral("BS1"));
+        w->btnQuery->click();
+        w->btnView->click();
+    });
+    setReportInterceptor({});
+    EXPECT_EQ(previews, QList<QString>({reportQuote(QStringLiteral("商品报损单"))}));
 }
 
 }  // namespace
