@@ -13,3 +13,5 @@ void registerGoodsWindows();
 void registerSizeColorWindows();
 void registerPartnerWindows();
 void registerStaffWindows();
+// Price adjustment, cost correction, contact logs, salesmen and contracts.
+void registerPriceAndSalesmanWindows();

@@ -369,12 +369,26 @@ QString TF_Spxxgl::focused(const QString& field) const
 
 // ---- Categories ----------------------------------------------------------------------------------
 
+QString goodsClassStartingWith(const QString& typed)
+{
+    const QString pattern = likePrefix(typed);
+    return selectValue(QStringLiteral("select gc_name from jxc_goodsclass where (gc_jm like ? escape '\\' "
+                                      "or gc_name like ? escape '\\') and gc_pid<>0 order by id limit 1"),
+                       {{QString(), pattern}, {QString(), pattern}});
+}
+
+void filterGoodsByCategory(DataGrid* grid, CategoryTree* tree, int gcCid)
+{
+    const QString code = tree->query()->value(tree->rowOf(tree->itemById(gcCid)), QStringLiteral("gc_sn"));
+    if (code.isEmpty())
+        grid->clearFilter();
+    else
+        grid->setFilter({{QStringLiteral("gc_sn"), FilterOp::Prefix, code}});
+}
+
 void TF_Spxxgl::tClassNameEdited(const QString& text)
 {
-    const QString pattern = likePrefix(text);
-    const QString name = selectValue(QStringLiteral("select gc_name from jxc_goodsclass where (gc_jm like ? escape '\\' "
-                                                    "or gc_name like ? escape '\\') and gc_pid<>0 order by id limit 1"),
-                                     {{QString(), pattern}, {QString(), pattern}});
+    const QString name = goodsClassStartingWith(text);
     if (!name.isEmpty())
         TreeView1->selectByText(name);
 }
@@ -393,11 +407,7 @@ void TF_Spxxgl::btnClassFindClick()
 
 void TF_Spxxgl::TreeView1Click(int gcCid)
 {
-    const QString code = TreeView1->query()->value(TreeView1->rowOf(TreeView1->itemById(gcCid)), QStringLiteral("gc_sn"));
-    if (code.isEmpty())
-        cxGrid1->clearFilter();
-    else
-        cxGrid1->setFilter({{QStringLiteral("gc_sn"), FilterOp::Prefix, code}});
+    filterGoodsByCategory(cxGrid1, TreeView1, gcCid);
 }
 
 void TF_Spxxgl::N_CreateClassClick()

@@ -39,6 +39,15 @@ int addGoodsClass(NamedQuery& categories, int parentCid);
 // "" otherwise.
 QString deleteGoodsClass(int gcCid);
 
+// ---- The category tree beside a goods grid (also the price adjustment's) ---------------------
+
+// The name of the first category below the root whose short code or name begins with `typed`
+// ("" when none).
+QString goodsClassStartingWith(const QString& typed);
+// Shows in `grid` the goods of the category node `gcCid` of `tree` and of the categories below
+// it; the root shows every goods item.
+void filterGoodsByCategory(DataGrid* grid, CategoryTree* tree, int gcCid);
+
 // ---- The window --------------------------------------------------------------------------------
 
 class TF_Spxxgl : public TF_Form {
