@@ -14,3 +14,6 @@ struct BillLineTables {
 
 // Purchase receipt lines.
 inline constexpr BillLineTables kReceiptLines{"jxc_jhsp", "jxc_jhspmx", "j_sn", "jh_sl", "jh_dj", "jh_zje"};
+
+// Pending bill lines (held purchase receipts and sales bills).
+inline constexpr BillLineTables kPendingLines{"jxc_shsp", "jxc_shspmx", "gl_djh", "sh_sl", "sh_dj", "sh_zje"};

@@ -11,6 +11,7 @@
 #include "masterdata/sizecolordata.h"
 #include "masterdata/spxxgl.h"
 #include "masterdata/staffrecords.h"
+#include "purchasing/cgjhpending.h"
 
 namespace {
 
@@ -228,5 +229,11 @@ CgjhPosting ReceiptBuilder::record() const
 QString ReceiptBuilder::post()
 {
     postCgjh(record());
+    return m_bill.djh;
+}
+
+QString ReceiptBuilder::hold()
+{
+    savePendingCgjh(record());
     return m_bill.djh;
 }
