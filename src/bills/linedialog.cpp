@@ -297,19 +297,28 @@ qint64 TF_LineDialog::write(const Mode& mode, const QString& goods)
                 line.rows.push_back({axes.sizes.at(c).code, axes.colors.at(r).code, qty});
         }
     }
+    Transaction tx;
+    qint64 id = 0;
     switch (mode.write) {
     case Write::ScratchAdd:
-        return writeScratchRow(line);
+        id = writeScratchRow(line);
+        break;
     case Write::ScratchModify:
         replaceScratchRow(lineDialogTarget.lineId, line);
-        return lineDialogTarget.lineId;
+        id = lineDialogTarget.lineId;
+        break;
     case Write::LineAdd:
-        return writeLine(*mode.lines, lineDialogTarget.number, line);
+        id = writeLine(*mode.lines, lineDialogTarget.number, line);
+        break;
     case Write::LineModify:
         replaceLine(*mode.lines, lineDialogTarget.lineId, line);
-        return lineDialogTarget.lineId;
+        id = lineDialogTarget.lineId;
+        break;
     }
-    return 0;
+    if (mode.after)
+        mode.after(lineDialogTarget.number);
+    tx.commit();
+    return id;
 }
 
 void TF_LineDialog::FormClose()

@@ -61,6 +61,9 @@ public:
         Write write;
         const BillLineTables* lines;  // the line tables (Line* writes)
         Price price;
+        // Runs after the write in the same transaction with lineDialogTarget.number (a pending
+        // bill's payable); nullptr: nothing.
+        void (*after)(const QString& number) = nullptr;
     };
 
     // The mode of the current opening; nullptr for a word the dialog does not know.

@@ -175,21 +175,68 @@ void deleteScratchRow(qint64 rowId)
 
 const ScratchTransfer kReceiptScratch{&kReceiptLines, {{"g_xlh", "g_xlh"}}, false};
 
-QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh)
+namespace {
+
+// "a,b,c" of the line columns shared by every line table, in the order number, price,
+// quantity, amount, goods, operator.
+QString commonColumns(const BillLineTables& t)
 {
-    QString lineColumns = QStringLiteral("%1,%2,%3,%4,g_sn,a_name")
-                              .arg(numberColumn(*t.lines),
-                                   sqlName(QLatin1String(t.lines->priceColumn)),
-                                   sqlName(QLatin1String(t.lines->quantityColumn)),
-                                   sqlName(QLatin1String(t.lines->amountColumn)));
-    QString scratchColumns = QStringLiteral("?,ts_dj,ts_sl,ts_zje,g_sn,a_name");
-    for (const ScratchColumn& c : t.columns) {
+    return QStringLiteral("%1,%2,%3,%4,g_sn,a_name")
+        .arg(numberColumn(t), sqlName(QLatin1String(t.priceColumn)), sqlName(QLatin1String(t.quantityColumn)),
+             sqlName(QLatin1String(t.amountColumn)));
+}
+
+// Appends the extra columns to the target and source column lists (a number is a constant).
+void addColumns(const QVector<ScratchColumn>& columns, QString& target, QString& source)
+{
+    for (const ScratchColumn& c : columns) {
         const QString from = QLatin1String(c.from);
         bool number = false;
         from.toDouble(&number);
-        lineColumns += u',' + sqlName(QLatin1String(c.lineColumn));
-        scratchColumns += u',' + (number ? from : sqlName(from));
+        target += u',' + sqlName(QLatin1String(c.lineColumn));
+        source += u',' + (number ? from : sqlName(from));
     }
+}
+
+}  // namespace
+
+QVector<qint64> copyLines(const LineCopy& c, const QString& djh)
+{
+    QString target = commonColumns(*c.to);
+    QString source = commonColumns(*c.from);
+    addColumns(c.columns, target, source);
+    const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from %4 where id=?")
+                                   .arg(lineTable(*c.to), target, source, lineTable(*c.from));
+    const QString insertRows = QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
+                                              "select gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,? from %2 "
+                                              "where gl_djh=? and tid=? order by id")
+                                   .arg(rowTable(*c.to), rowTable(*c.from));
+    const QString setTid = QStringLiteral("update %1 set tid=id where id=?").arg(lineTable(*c.to));
+
+    Transaction tx;
+    const ResultSet lines = openSelect(
+        QStringLiteral("select id from %1 where %2=? order by id").arg(lineTable(*c.from), numberColumn(*c.from)),
+        {{QString(), djh}});
+    QVector<qint64> ids;
+    ids.reserve(lines.rowCount());
+    for (int r = 0; r < lines.rowCount(); ++r) {
+        const qint64 sourceId = lines.text(r, 0).toLongLong();
+        execSql(insertLine, {{QString(), sourceId}});
+        const qint64 lineId = mainDb().lastInsertId();
+        execSql(insertRows, {{QString(), lineId}, {QString(), djh}, {QString(), sourceId}});
+        if (c.tidIsId)
+            execSql(setTid, {{QString(), lineId}});
+        ids.push_back(lineId);
+    }
+    tx.commit();
+    return ids;
+}
+
+QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh)
+{
+    QString lineColumns = commonColumns(*t.lines);
+    QString scratchColumns = QStringLiteral("?,ts_dj,ts_sl,ts_zje,g_sn,a_name");
+    addColumns(t.columns, lineColumns, scratchColumns);
     const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from jxc_tempspxf where id=?")
                                    .arg(lineTable(*t.lines), lineColumns, scratchColumns);
     const QString insertRows = QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
@@ -213,6 +260,8 @@ QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh)
         ids.push_back(lineId);
     }
     clearTempSpxf();
+    if (t.after)
+        t.after(djh);
     tx.commit();
     return ids;
 }

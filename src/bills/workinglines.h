@@ -71,6 +71,8 @@ struct ScratchTransfer {
     const BillLineTables* lines;
     QVector<ScratchColumn> columns;
     bool tidIsId = false;
+    // Runs after the lines were written, in the same transaction (a pending bill's payable).
+    void (*after)(const QString& djh) = nullptr;
 };
 // Purchase receipt lines (serial numbers copied).
 extern const ScratchTransfer kReceiptScratch;
@@ -80,3 +82,17 @@ extern const ScratchTransfer kReceiptScratch;
 // row it came from, then empties the scratch tables (rows another operator left behind
 // included). Returns the ids of the new lines in the scratch rows' order.
 QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh);
+
+// How the lines of one bill are copied between two kinds of line tables (working lines into
+// pending lines and back): the columns of the target filled besides number, price, quantity,
+// amount, goods and operator, and whether a copied line's tid is set to its own id.
+struct LineCopy {
+    const BillLineTables* from;
+    const BillLineTables* to;
+    QVector<ScratchColumn> columns;  // target column from a source column or a constant
+    bool tidIsId = false;
+};
+// Copies every line of document `djh` (ascending ids) with exactly its size and colour rows
+// into the target tables under the same number (rows: tid = the new line's id). The source
+// stays. Returns the ids of the new lines in order.
+QVector<qint64> copyLines(const LineCopy& c, const QString& djh);

@@ -21,3 +21,6 @@ inline constexpr BillLineTables kReceiptLines{"jxc_jhsp", "jxc_jhspmx", "j_sn", 
 // Sales bill lines.
 inline constexpr BillLineTables kSalesLines{"jxc_lsxssp", "jxc_lsxsspmx", "gl_djh", "ls_sl", "ls_dj", "ls_zje",
                                             "ls_dzl", "ls_zhje"};
+
+// Pending bill lines (held purchase receipts and sales bills).
+inline constexpr BillLineTables kPendingLines{"jxc_shsp", "jxc_shspmx", "gl_djh", "sh_sl", "sh_dj", "sh_zje"};

@@ -18,12 +18,18 @@
 #include "platform/datagrid.h"
 #include "platform/formkit.h"
 #include "platform/msgbox.h"
+#include "platform/report.h"
+#include "platform/reportlist.h"
+#include "purchasing/cgjh_check.h"
 #include "purchasing/cgjh_goods_add.h"
+#include "purchasing/cgjh_import.h"
 #include "purchasing/cgjh_sele.h"
+#include "purchasing/cgjhpending.h"
 #include "purchasing/cgjhposting.h"
 #include "purchasing/purchasing.h"
 #include "shell/commands.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QFrame>
 #include <QGridLayout>
@@ -111,6 +117,10 @@ TF_Cgjh::TF_Cgjh(QWidget* parent) : TF_BillWindow(receiptKind(), parent)
     page->setObjectName(QStringLiteral("TabSheet1"));
     buildEntryPage(page);
     PageControl1->addTab(page, QStringLiteral("采购进货"));
+    auto* pending = new QWidget;
+    pending->setObjectName(QStringLiteral("TabSheet2"));
+    buildPendingPage(pending);
+    PageControl1->addTab(pending, QStringLiteral("待审核采购单"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
     resize(980, 640);
@@ -359,12 +369,24 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     btnPrint->setMenu(printMenu);
     auto* btnOK = namedButton(this, "btnOK", QStringLiteral("保存(F5)"));
     auto* btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    // Import and export of the lines: part of the window, never shown.
+    auto* btnImpExp = new QToolButton;
+    btnImpExp->setObjectName(QStringLiteral("btnImpExp"));
+    btnImpExp->setText(QStringLiteral("导入、导出"));
+    btnImpExp->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
+    btnImpExp->setPopupMode(QToolButton::InstantPopup);
+    auto* impExpMenu = new QMenu(btnImpExp);
+    menuItem(impExpMenu, QStringLiteral("从Excel导入采购进货单(&E)"), "actImport", this, [this] { importClick(); });
+    menuItem(impExpMenu, QStringLiteral("导出采购进货单到Excel(&X)"), "actExport", this, [this] { exportClick(); });
+    btnImpExp->setMenu(impExpMenu);
+    btnImpExp->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnAdd);
     buttons->addWidget(btnNew);
     buttons->addWidget(btnModi);
     buttons->addWidget(btnDel);
     buttons->addWidget(btnPrint);
+    buttons->addWidget(btnImpExp);
     buttons->addStretch(1);
     buttons->addWidget(btnOK);
     buttons->addWidget(btnExit);
@@ -441,6 +463,8 @@ void TF_Cgjh::resetBill()
     comYhzh->setCurrentIndex(0);
     dateCg->setDate(Clock::today());
     panelGhs->reload();
+    panelGhs2->hide();
+    btnSearch2Click();
     m_initialising = false;
     setSkipActivate(false);
 }
@@ -472,7 +496,10 @@ bool TF_Cgjh::billKeyDown(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_F2:
-        btnAddClick();
+        if (PageControl1->currentIndex() == 1)
+            btnSearch2Click();
+        else
+            btnAddClick();
         return true;
     case Qt::Key_F5:
         btnOKClick();
@@ -709,7 +736,7 @@ bool TF_Cgjh::saveBill()
         return false;
     }
     bool paidOk = false;
-    const Money paid = Money::fromText(tsfje->text().trimmed(), &paidOk);
+    Money::fromText(tsfje->text().trimmed(), &paidOk);
     if (!paidOk) {
         msgInfo(QStringLiteral("实付金额不是有效的数字，请重新输入！"), this);
         return false;
@@ -719,26 +746,39 @@ bool TF_Cgjh::saveBill()
     openWindow(QStringLiteral("TF_Cgjh_Save"), QString(), QStringLiteral("保存提示"));
     const int choice = saveChoice;
     saveChoice = 2;
+    if (choice == 0) {
+        saveNoCheckedValue();
+        return true;
+    }
     if (choice != 1)
         return false;
-
-    postCgjh({.djh = number(),
-              .ghsSn = curGhsSn,
-              .ghsName = tghs->text(),
-              .ckSn = comCk->currentCode(),
-              .ckName = comCk->currentText(),
-              .date = dateText(dateCg->date()),
-              .uSn = comUser->currentCode(),
-              .uName = comUser->currentText(),
-              .payable = Money::fromText(yfje->text()),
-              .paid = paid,
-              .mode = comJsfs->currentIndex() == 1 ? CgjhMode::RestOwed : CgjhMode::PaidOnly,
-              .account = comYhzh->currentText(),
-              .note = tnote->text(),
-              .sn2 = tsn2->text(),
-              .op = operatorName});
+    postCgjh(billRecord());
     m_posted = true;
     return true;
+}
+
+CgjhPosting TF_Cgjh::billRecord() const
+{
+    return {.djh = number(),
+            .ghsSn = curGhsSn,
+            .ghsName = tghs->text(),
+            .ckSn = comCk->currentCode(),
+            .ckName = comCk->currentText(),
+            .date = dateText(dateCg->date()),
+            .uSn = comUser->currentCode(),
+            .uName = comUser->currentText(),
+            .payable = Money::fromText(yfje->text()),
+            .paid = Money::fromText(tsfje->text().trimmed()),
+            .mode = comJsfs->currentIndex() == 1 ? CgjhMode::RestOwed : CgjhMode::PaidOnly,
+            .account = comYhzh->currentText(),
+            .note = tnote->text(),
+            .sn2 = tsn2->text(),
+            .op = operatorName};
+}
+
+void TF_Cgjh::saveNoCheckedValue()
+{
+    savePendingCgjh(billRecord());
 }
 
 void TF_Cgjh::afterSaved()
@@ -746,6 +786,387 @@ void TF_Cgjh::afterSaved()
     if (m_posted && printAfterPosting())
         printDj(printBill(), printCopies(csDjzddysl), this);
     m_posted = false;
+}
+
+// ---- The pending page ---------------------------------------------------------------------
+
+namespace {
+
+const QString kAllSuppliers = QStringLiteral("全部供货商");
+const QString kListedSuppliers = QStringLiteral("当前供货商");
+const QString kListMoney = QStringLiteral("￥,0.00;￥-,0.00");
+
+// The pending list: held receipts of the suppliers matching `supplier` (name, short code or
+// code) whose number, warehouse or note matches `key`, newest first.
+const QString kPendingListSql = QStringLiteral(
+    "select a.*,a.sh_yfje-a.sh_sfje as wfje,iif(a.sh_djzt=0,'未审核','已审核') as status,b.ghs_name,c.ck_name,"
+    "d.u_name from jxc_shdj a,jxc_ghsxx b,jxc_ckxx c,jxc_user d where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and "
+    "a.u_sn=d.u_sn and a.sh_flag='cj' and a.sh_djzt=0 and (b.ghs_name like ?1 or b.ghs_jm like ?1 or "
+    "b.ghs_sn like ?1) and (a.gl_djh like ?2 or c.ck_name like ?2 or c.ck_sn like ?2 or a.sh_note like ?2) "
+    "order by a.id desc");
+
+}  // namespace
+
+void TF_Cgjh::buildPendingPage(QWidget* page)
+{
+    tchkKey = nameBox(this, "tchkKey", 32);
+    tGhsName = nameBox(this, "tGhsName", 32);
+    auto* btnSeleGhs2 = namedButton(this, "btnSeleGhs2", QStringLiteral("…"));
+    btnSeleGhs2->setFocusPolicy(Qt::NoFocus);
+    auto* btnSearch2 = namedButton(this, "btnSearch2", QStringLiteral("查询(F2)"));
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(caption(QStringLiteral("请输入单据相关信息进行查询：")));
+    searchRow->addWidget(tchkKey, 1);
+    searchRow->addWidget(caption(QStringLiteral("供货商名称：")));
+    searchRow->addWidget(tGhsName, 1);
+    searchRow->addWidget(btnSeleGhs2);
+    searchRow->addWidget(btnSearch2);
+
+    // The pending list.
+    DBGridShdj = new DataGrid;
+    DBGridShdj->setObjectName(QStringLiteral("DBGridShdj"));
+    DBGridShdj->setQuery(DataModule->Q_Shdj);
+    DBGridShdj->addColumn(QStringLiteral("gl_djh"), QStringLiteral("单据号"), 120).footerCount(QStringLiteral("记录数："));
+    DBGridShdj->addColumn(QStringLiteral("sh_rq"), QStringLiteral("开单日期"), 80);
+    DBGridShdj->addColumn(QStringLiteral("ghs_name"), QStringLiteral("供货商"), 120);
+    DBGridShdj->addColumn(QStringLiteral("ck_name"), QStringLiteral("仓库名称"), 80);
+    for (const auto& [field, title] : {std::pair{"sh_yfje", "应付金额"}, std::pair{"sh_sfje", "实付金额"},
+                                       std::pair{"wfje", "欠款金额"}, std::pair{"sh_yhje", "优惠金额"}})
+        DBGridShdj->addColumn(QLatin1String(field), QString::fromUtf8(title), 90)
+            .setFormat(kListMoney)
+            .footerSum(QString(), kListMoney);
+    DBGridShdj->addColumn(QStringLiteral("u_name"), QStringLiteral("经办人"), 70);
+    DBGridShdj->addColumn(QStringLiteral("a_name"), QStringLiteral("操作员"), 70);
+    DBGridShdj->addColumn(QStringLiteral("status"), QStringLiteral("状态"), 60);
+    DBGridShdj->addColumn(QStringLiteral("gl_djh2"), QStringLiteral("原始单号"), 90);
+    DBGridShdj->addColumn(QStringLiteral("sh_note"), QStringLiteral("备注"), 150);
+    DBGridShdj->setCellStyle([](int row, const QString& field, CellStyle& style) {
+        if (field == QLatin1String("status") && DataModule->Q_Shdj->value(row, field) == QLatin1String("未审核"))
+            style.text = Qt::red;
+    });
+    connect(DBGridShdj, &DataGrid::currentRowChanged, this, [this] { runGuarded([this] { setShspList(); }); });
+    connect(DBGridShdj, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnShViewClick(); }); });
+
+    // The lines of the current pending bill.
+    lbShGhs = new QLabel;
+    lbShGhs->setObjectName(QStringLiteral("lbShGhs"));
+    DBGridShsp = new DataGrid;
+    DBGridShsp->setObjectName(QStringLiteral("DBGridShsp"));
+    DBGridShsp->setQuery(DataModule->Q_Shsp);
+    DBGridShsp->addColumn(QStringLiteral("gl_djh"), QStringLiteral("单据号"), 120).footerCount(QStringLiteral("记录数："));
+    DBGridShsp->addColumn(QStringLiteral("g_sn"), QStringLiteral("商品编号"), 90);
+    DBGridShsp->addColumn(QStringLiteral("g_name"), QStringLiteral("商品名称"), 130);
+    DBGridShsp->addColumn(QStringLiteral("gg_name"), QStringLiteral("款型说明"), 90);
+    DBGridShsp->addColumn(QStringLiteral("dw_name"), QStringLiteral("单位"), 50);
+    DBGridShsp->addColumn(QStringLiteral("sh_dj"), QStringLiteral("单价"), 70).setFormat(QStringLiteral(",0.00;-,0.00"));
+    DBGridShsp->addColumn(QStringLiteral("sh_sl"), QStringLiteral("数量"), 60).footerSum();
+    DBGridShsp->addColumn(QStringLiteral("sh_zje"), QStringLiteral("总金额"), 90)
+        .setFormat(QStringLiteral(",0.00;-,0.00"))
+        .footerSum(QString(), QStringLiteral(",0.00;-,0.00"));
+    connect(DBGridShsp, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnShModiClick(); }); });
+    btnShAdd = namedButton(this, "btnShAdd", QStringLiteral("新增商品"));
+    btnShModi = namedButton(this, "btnShModi", QStringLiteral("修改商品"));
+    btnShDel = namedButton(this, "btnShDel", QStringLiteral("删除商品"));
+    onClicked(btnShAdd, [this] { btnShAddClick(); });
+    onClicked(btnShModi, [this] { btnShModiClick(); });
+    onClicked(btnShDel, [this] { btnShDelClick(); });
+
+    // Menus of both lists.
+    auto* menuShdj = new QMenu(this);
+    menuShdj->setObjectName(QStringLiteral("PopupMenuShdj"));
+    menuItem(menuShdj, QStringLiteral("单据审核(&W)"), "actShCheck", this, [this] { btnShCheckClick(); });
+    menuItem(menuShdj, QStringLiteral("查看单据(&X)"), "actShView", this, [this] { btnShViewClick(); });
+    menuItem(menuShdj, QStringLiteral("删除单据(&Y)"), "actShDelBill", this, [this] { btnShDelBillClick(); });
+    menuItem(menuShdj, QStringLiteral("导出Excel表(&E)"), "actShExport", this, [this] { btnShExportClick(); });
+    menuItem(menuShdj, QStringLiteral("打印(&Z)"), "actShPrint", this, [this] { btnShPrintClick(); });
+    auto* menuShsp = new QMenu(this);
+    menuShsp->setObjectName(QStringLiteral("PopupMenuShsp"));
+    QList<QAction*> lineItems{
+        menuItem(menuShsp, QStringLiteral("增加商品(&X)"), "actShAdd", this, [this] { btnShAddClick(); }),
+        menuItem(menuShsp, QStringLiteral("修改商品(&Y)"), "actShModi", this, [this] { btnShModiClick(); }),
+        menuItem(menuShsp, QStringLiteral("删除商品 (&Z)"), "actShDel", this, [this] { btnShDelClick(); })};
+    connect(menuShsp, &QMenu::aboutToShow, this, [this, lineItems] {
+        for (QAction* a : lineItems)
+            a->setEnabled(btnShAdd->isEnabled());
+    });
+    for (const auto& [grid, menu] : {std::pair{DBGridShdj, menuShdj}, std::pair{DBGridShsp, menuShsp}}) {
+        grid->view()->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(grid->view(), &QWidget::customContextMenuRequested, this,
+                [grid, menu](const QPoint& pos) { menu->popup(grid->view()->viewport()->mapToGlobal(pos)); });
+    }
+
+    // Note and commands.
+    auto* notes = new QVBoxLayout;
+    for (const char* line : {"说明：", "“待审核”的采购单只有变成“已审核”状态后，", "才能使库存量、账务等信息发生变化。“已审核”状态",
+                             "的单据不允许再修改，“待审核”的允许修改。"})
+        notes->addWidget(caption(QString::fromUtf8(line)));
+    auto* btnShView = namedButton(this, "btnShView", QStringLiteral("查看单据"));
+    auto* btnShDelBill = namedButton(this, "btnShDelBill", QStringLiteral("删除单据"));
+    auto* btnShExit = namedButton(this, "btnShExit", QStringLiteral("退出"));
+    auto* btnShPrint = namedButton(this, "btnShPrint", QStringLiteral("打印"));
+    auto* btnShCheck = namedButton(this, "btnShCheck", QStringLiteral("审核数据"));
+    auto* btnShExport = namedButton(this, "btnShExport", QStringLiteral("导出"));
+    onClicked(btnShView, [this] { btnShViewClick(); });
+    onClicked(btnShDelBill, [this] { btnShDelBillClick(); });
+    onClicked(btnShExit, [this] { close(); });
+    onClicked(btnShPrint, [this] { btnShPrintClick(); });
+    onClicked(btnShCheck, [this] { btnShCheckClick(); });
+    onClicked(btnShExport, [this] { btnShExportClick(); });
+    onClicked(btnSearch2, [this] { btnSearch2Click(); });
+
+    // The page's supplier panel.
+    panelGhs2 = new QFrame;
+    panelGhs2->setObjectName(QStringLiteral("panelGhs2"));
+    panelGhs2->setFrameShape(QFrame::StyledPanel);
+    chkAllGhs = new QCheckBox(QStringLiteral("查询全部供货商"));
+    chkAllGhs->setObjectName(QStringLiteral("chkAllGhs"));
+    chkCurGhs = new QCheckBox(QStringLiteral("查询当前列表中的供货商"));
+    chkCurGhs->setObjectName(QStringLiteral("chkCurGhs"));
+    gridGhs2 = new DataGrid;
+    gridGhs2->setObjectName(QStringLiteral("gridGhs2"));
+    gridGhs2->setQuery(DataModule->Q_Ghsxx);
+    gridGhs2->addColumn(QStringLiteral("ghs_sn"), QStringLiteral("编号"), 70);
+    gridGhs2->addColumn(QStringLiteral("ghs_name"), QStringLiteral("供货商名称"), 150);
+    gridGhs2->addColumn(QStringLiteral("ghs_lxr"), QStringLiteral("联系人"), 70);
+    gridGhs2->addColumn(QStringLiteral("ghs_tele"), QStringLiteral("联系电话"), 100);
+    gridGhs2->addColumn(QStringLiteral("ghs_address"), QStringLiteral("联系地址"), 160);
+    auto* btnGhs2OK = namedButton(this, "btnGhs2OK", QStringLiteral("确定(F5)"));
+    auto* btnGhs2Exit = namedButton(this, "btnGhs2Exit", QStringLiteral("退出(Esc)"));
+    auto choose = [this] {
+        const int row = gridGhs2->currentRow();
+        if (row >= 0)
+            pendingSupplierChosen(gridGhs2->value(row, QStringLiteral("ghs_name")));
+    };
+    onClicked(btnGhs2OK, choose);
+    onClicked(btnGhs2Exit, [this] { panelGhs2->hide(); });
+    connect(gridGhs2, &DataGrid::rowDoubleClicked, this, [choose] { runGuarded(choose); });
+    auto* panel2Layout = new QVBoxLayout(panelGhs2);
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(chkAllGhs);
+    checks->addWidget(chkCurGhs);
+    checks->addStretch(1);
+    panel2Layout->addLayout(checks);
+    panel2Layout->addWidget(gridGhs2, 1);
+    panel2Layout->addLayout(buttonRow({btnGhs2OK, btnGhs2Exit}));
+    panelGhs2->hide();
+    // While the panel is shown it takes F5 and Esc; F2 stays the list's search.
+    addKeyPanel(panelGhs2, [this, choose](QKeyEvent* e) {
+        if (e->key() == Qt::Key_Escape)
+            panelGhs2->hide();
+        else if (e->key() == Qt::Key_F5)
+            runGuarded(choose);
+        else
+            return false;
+        return true;
+    });
+    for (const auto& [box, text] : {std::pair{chkAllGhs, kAllSuppliers}, std::pair{chkCurGhs, kListedSuppliers}}) {
+        connect(box, &QCheckBox::clicked, this, [this, text](bool on) {
+            if (on)
+                runGuarded([&] { pendingSupplierChosen(text); });
+        });
+    }
+    auto showPanel2 = [this](const QString& text) {
+        chkAllGhs->setChecked(false);
+        chkCurGhs->setChecked(false);
+        panelGhs2->show();
+        panelGhs2->raise();
+        if (!DataModule->Q_Ghsxx->isOpen())
+            openGhsList();
+        gridGhs2->setSearch(text == kAllSuppliers || text == kListedSuppliers ? QString() : text.trimmed(),
+                            {QStringLiteral("ghs_name"), QStringLiteral("ghs_jm"), QStringLiteral("ghs_sn"),
+                             QStringLiteral("ghs_tele"), QStringLiteral("ghs_address")});
+    };
+    connect(tGhsName, &QLineEdit::textEdited, this, showPanel2);
+    onClicked(btnSeleGhs2, [this, showPanel2] { showPanel2(tGhsName->text().trimmed()); });
+
+    auto* lower = new QHBoxLayout;
+    auto* linesBox = new QVBoxLayout;
+    auto* ghsRow = new QHBoxLayout;
+    ghsRow->addWidget(caption(QStringLiteral("供货商：")));
+    ghsRow->addWidget(lbShGhs, 1);
+    linesBox->addLayout(ghsRow);
+    linesBox->addWidget(DBGridShsp, 1);
+    auto* lineButtons = new QHBoxLayout;
+    lineButtons->addWidget(btnShAdd);
+    lineButtons->addWidget(btnShModi);
+    lineButtons->addWidget(btnShDel);
+    lineButtons->addStretch(1);
+    linesBox->addLayout(lineButtons);
+    lower->addLayout(linesBox, 3);
+    auto* side = new QVBoxLayout;
+    side->addLayout(notes);
+    auto* sideButtons = new QGridLayout;
+    sideButtons->addWidget(btnShView, 0, 0);
+    sideButtons->addWidget(btnShDelBill, 0, 1);
+    sideButtons->addWidget(btnShExit, 0, 2);
+    sideButtons->addWidget(btnShPrint, 1, 0);
+    sideButtons->addWidget(btnShCheck, 1, 1);
+    sideButtons->addWidget(btnShExport, 1, 2);
+    side->addLayout(sideButtons);
+    side->addStretch(1);
+    lower->addLayout(side, 1);
+
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->addLayout(searchRow);
+    pageLayout->addWidget(panelGhs2, 2);
+    pageLayout->addWidget(DBGridShdj, 3);
+    pageLayout->addLayout(lower, 2);
+}
+
+void TF_Cgjh::pendingSupplierChosen(const QString& name)
+{
+    tGhsName->setText(name);
+    panelGhs2->hide();
+    btnSearch2Click();
+}
+
+QString TF_Cgjh::pendingNumber() const
+{
+    return DataModule->Q_Shdj->fieldByName(QStringLiteral("gl_djh"));
+}
+
+void TF_Cgjh::btnSearch2Click()
+{
+    QString supplier = sqlSafe(tGhsName->text().trimmed());
+    if (supplier == kAllSuppliers || supplier == kListedSuppliers)
+        supplier.clear();
+    const QString key = sqlSafe(tchkKey->text().trimmed());
+    // Both texts are safe texts (no quote survives), each the body of a "contains" pattern.
+    DataModule->Q_Shdj->open(QString(kPendingListSql)
+                                 .replace(QStringLiteral("?1"), QStringLiteral("'%") + supplier + QStringLiteral("%'"))
+                                 .replace(QStringLiteral("?2"), QStringLiteral("'%") + key + QStringLiteral("%'")));
+    setShspList();
+}
+
+void TF_Cgjh::setShspList()
+{
+    const bool rows = DataModule->Q_Shdj->rowCount() > 0;
+    for (QPushButton* b : {btnShAdd, btnShModi, btnShDel})
+        b->setEnabled(rows);
+    if (!rows) {
+        DataModule->Q_Shsp->close();
+        lbShGhs->clear();
+        return;
+    }
+    lbShGhs->setText(DataModule->Q_Shdj->fieldByName(QStringLiteral("ghs_name")));
+    DataModule->Q_Shsp->open(
+        QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sccs,b.g_kc,b.g_bz from jxc_shsp a,"
+                       "jxc_goods b where a.g_sn=b.g_sn and gl_djh='%1' order by a.id ")
+            .arg(sqlSafe(pendingNumber())));
+}
+
+void TF_Cgjh::reloadPending(const QString& djh)
+{
+    btnSearch2Click();
+    if (DataModule->Q_Shdj->locate(QStringLiteral("gl_djh"), djh))
+        setShspList();
+}
+
+void TF_Cgjh::btnShAddClick()
+{
+    if (DataModule->Q_Shdj->rowCount() == 0)
+        return;
+    const QString djh = pendingNumber();
+    paramValue = QStringLiteral("cgjh_shdj");
+    goodsPickerTarget = {.number = djh, .warehouse = DataModule->Q_Shdj->fieldByName(QStringLiteral("ck_sn"))};
+    openWindow(QStringLiteral("TF_Cgjh_Add"), QString(), QStringLiteral("老商品添加"));
+    paramValue.clear();
+    goodsPickerTarget = {};
+    reloadPending(djh);
+}
+
+void TF_Cgjh::btnShModiClick()
+{
+    if (DataModule->Q_Shsp->rowCount() == 0)
+        return;
+    const QString djh = pendingNumber();
+    modeFlag = QStringLiteral("cgjh_modish");
+    curGoodsSn = DataModule->Q_Shsp->fieldByName(QStringLiteral("g_sn"));
+    lineDialogTarget = {.number = djh,
+                        .warehouse = DataModule->Q_Shdj->fieldByName(QStringLiteral("ck_sn")),
+                        .lineId = DataModule->Q_Shsp->fieldByName(QStringLiteral("id")).toLongLong()};
+    const int row = DataModule->Q_Shsp->currentRow();
+    showForm(F_Cgjh_Sele);
+    modeFlag.clear();
+    curGoodsSn.clear();
+    lineDialogTarget = {};
+    reloadPending(djh);
+    DataModule->Q_Shsp->setCurrentRow(row);
+}
+
+void TF_Cgjh::btnShDelClick()
+{
+    if (DataModule->Q_Shsp->rowCount() == 0 || !msgYesNo(QStringLiteral("您确定要删除当前选中的商品吗！"), this))
+        return;
+    const QString djh = pendingNumber();
+    deletePendingLine(djh, DataModule->Q_Shsp->fieldByName(QStringLiteral("id")).toLongLong());
+    reloadPending(djh);
+}
+
+void TF_Cgjh::btnShDelBillClick()
+{
+    if (DataModule->Q_Shdj->rowCount() > 0 && msgYesNo(QStringLiteral("您确定要删除“待审核”单据吗！"), this))
+        deletePendingCgjh(pendingNumber());
+    btnSearch2Click();
+}
+
+void TF_Cgjh::btnShCheckClick()
+{
+    if (DataModule->Q_Shdj->rowCount() == 0)
+        return;
+    showForm(F_Cgjh_Check);
+    reopenLines();
+    btnSearch2Click();
+}
+
+void TF_Cgjh::btnShViewClick()
+{
+    if (DataModule->Q_Shdj->rowCount() > 0)
+        previewPendingDj(pendingNumber(), this);
+}
+
+void TF_Cgjh::btnShPrintClick()
+{
+    if (DataModule->Q_Shdj->rowCount() == 0)
+        return;
+    const QString money = QStringLiteral("0.00");
+    ReportListSpec spec;
+    spec.title = QStringLiteral("采购审核单据清单");
+    spec.dataset = QStringLiteral("frxDBDataset2");
+    spec.headerLines = {QStringLiteral("打印时间：[DATE] [TIME]")};
+    spec.columns = {{QStringLiteral("单据号"), QStringLiteral("gl_djh"), 30},
+                    {QStringLiteral("开单日期"), QStringLiteral("sh_rq"), 22},
+                    {QStringLiteral("供货商"), QStringLiteral("ghs_name"), 30},
+                    {QStringLiteral("仓库"), QStringLiteral("ck_name"), 20},
+                    {QStringLiteral("应付金额"), QStringLiteral("sh_yfje"), 22, ReportHAlign::Right, money, true},
+                    {QStringLiteral("实付金额"), QStringLiteral("sh_sfje"), 22, ReportHAlign::Right, money, true},
+                    {QStringLiteral("经办人"), QStringLiteral("u_name"), 18},
+                    {QStringLiteral("操作员"), QStringLiteral("a_name"), 18},
+                    {QStringLiteral("状态"), QStringLiteral("status"), 15},
+                    {QStringLiteral("原始单号"), QStringLiteral("gl_djh2"), 25}};
+    spec.landscape = true;
+    Report report;
+    report.setLayout(reportListLayout(spec));
+    report.setDataset(spec.dataset, DataModule->Q_Shdj->result());
+    report.preview(this);
+}
+
+void TF_Cgjh::btnShExportClick()
+{
+    if (DataModule->Q_Shdj->rowCount() > 0)
+        DBGridShdj->exportWithDialog();
+}
+
+void TF_Cgjh::exportClick()
+{
+    DBGrid1->exportWithDialog();
+}
+
+void TF_Cgjh::importClick()
+{
+    ensureForm(F_Cgjh_Import)->setNumber(number());
+    showForm(F_Cgjh_Import);
+    reopenLines();
 }
 
 void registerPurchasingReceipt()

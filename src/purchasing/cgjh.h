@@ -4,12 +4,14 @@
 #pragma once
 
 #include "bills/billwindow.h"
+#include "purchasing/cgjhposting.h"
 #include "purchasing/cgjhprint.h"
 
 class CodeComboBox;
 class DataGrid;
 class PartnerPanel;
 class QAction;
+class QCheckBox;
 class QDateEdit;
 class QFrame;
 class QLabel;
@@ -39,11 +41,29 @@ public:
     void receiptQueryClick();      // "进货信息查询"
     void returnQueryClick();       // "退货信息查询"
 
+    // The hidden "导入、导出" button.
+    void importClick();  // "从Excel导入采购进货单(&E)"
+    void exportClick();  // "导出采购进货单到Excel(&X)"
+
+    // Commands of the pending page "待审核采购单".
+    void btnSearch2Click();    // "查询(F2)": the pending list
+    void setShspList();        // the lines of the current pending bill
+    void btnShAddClick();      // "新增商品"
+    void btnShModiClick();     // "修改商品", a double click on a line
+    void btnShDelClick();      // "删除商品"
+    void btnShViewClick();     // "查看单据", a double click on a bill
+    void btnShDelBillClick();  // "删除单据"
+    void btnShPrintClick();    // "打印"
+    void btnShCheckClick();    // "审核数据"
+    void btnShExportClick();   // "导出"
+
     // Whether a line added by barcode opens the line dialog at once (lasts while the program runs).
     static bool openDialogAfterBarcode;
 
     // The bill on screen as the print sees it.
     CgjhPrintBill printBill() const;
+    // The bill on screen as the posting and the pending save take it.
+    CgjhPosting billRecord() const;
 
 protected:
     bool saveBill() override;
@@ -56,6 +76,14 @@ protected:
 
 private:
     void buildEntryPage(QWidget* page);
+    void buildPendingPage(QWidget* page);
+    // Holds the bill on screen as a pending receipt.
+    void saveNoCheckedValue();
+    // The current pending bill's number and warehouse ("" when the list is empty).
+    QString pendingNumber() const;
+    // Searches the pending list again and returns to bill `djh` when it is still listed.
+    void reloadPending(const QString& djh);
+    void pendingSupplierChosen(const QString& name);
     void supplierChosen(const QString& code, const QString& name);
     void showBarcodePanel(bool on);
     void handlerChanged();
@@ -100,6 +128,20 @@ private:
     QPushButton* btnModi = nullptr;
     QPushButton* btnDel = nullptr;
     QToolButton* btnPrint = nullptr;
+
+    // The pending page.
+    QLineEdit* tchkKey = nullptr;
+    QLineEdit* tGhsName = nullptr;
+    DataGrid* DBGridShdj = nullptr;
+    DataGrid* DBGridShsp = nullptr;
+    QLabel* lbShGhs = nullptr;
+    QPushButton* btnShAdd = nullptr;
+    QPushButton* btnShModi = nullptr;
+    QPushButton* btnShDel = nullptr;
+    QFrame* panelGhs2 = nullptr;
+    QCheckBox* chkAllGhs = nullptr;
+    QCheckBox* chkCurGhs = nullptr;
+    DataGrid* gridGhs2 = nullptr;
 };
 
 extern TF_Cgjh* F_Cgjh;

@@ -5,6 +5,7 @@
 #include "data/globals.h"
 #include "purchasing/cgjh_goods_add.h"
 #include "purchasing/cgjh_sele.h"
+#include "purchasing/cgjhpending.h"
 #include "purchasing/purchasing.h"
 #include "shell/commands.h"
 
@@ -89,6 +90,8 @@ TF_GoodsPicker::Transfer TF_Cgjh_Add::transferTarget() const
 {
     if (paramValue == QLatin1String("cgjh"))
         return {&kReceiptScratch, goodsPickerTarget.number};
+    if (paramValue == QLatin1String("cgjh_shdj"))
+        return {&kPendingScratch, goodsPickerTarget.number};
     return {};
 }
 

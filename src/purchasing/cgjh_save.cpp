@@ -55,9 +55,10 @@ void TF_Cgjh_Save::btnOKClick()
                                     "\r\n\r\n或者在系统设置中启用单据审核功能！"),
                      this))
             saveChoice = 1;
-    } else {
-        // Pending receipts come with a later version.
-        msgInfo(notAvailableText(QStringLiteral("未审核状态")), this);
+    } else if (msgYesNo(QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的采购单，"
+                                       "可以在“待审核采\r\n\r\n购单(订单)”面板中，进行修改及审核操作！"),
+                        this)) {
+        saveChoice = 0;
     }
     accept();
 }

@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/settings.h"
+#include "purchasing/cgjhpending.h"
 #include "purchasing/purchasing.h"
 #include "shell/commands.h"
 
@@ -23,6 +24,7 @@ TF_Cgjh_Sele::TF_Cgjh_Sele(QWidget* parent)
     addMode({QStringLiteral("cgjh_new"), Write::LineAdd, &kReceiptLines, Price::Offered});
     addMode({QStringLiteral("cgjh_ghs"), Write::LineAdd, &kReceiptLines, Price::Quoted});
     addMode({QStringLiteral("cgjh"), Write::LineModify, &kReceiptLines, Price::Line});
+    addMode({QStringLiteral("cgjh_modish"), Write::LineModify, &kPendingLines, Price::Line, updateCheckShdjYfje});
 }
 
 QString purchasePriceColumn()

@@ -55,7 +55,7 @@ int postCgjh(const CgjhPosting& bill)
                     .date = bill.date,
                     .djh = bill.djh,
                     .djlx = QStringLiteral("CJ"),
-                    .djtxt = QStringLiteral("采购进货单"),
+                    .djtxt = bill.audit ? QStringLiteral("采购进货单审核") : QStringLiteral("采购进货单"),
                     .account = bill.account,
                     .handlerSn = bill.uSn,
                     .note = bill.note,
@@ -87,18 +87,27 @@ int postCgjh(const CgjhPosting& bill)
     addGoodsJournalRows(kReceiptLines, journal);
     addDailyMovement(kReceiptLines, bill.djh, bill.date, "t_cg", bill.op);
 
+    int goodsLines = 0;
     for (int r = 0; r < lines.rowCount(); ++r) {
         const QString gSn = lines.text(r, 1);
+        if (bill.audit && gSn == QLatin1String("00000000"))
+            continue;  // the audit moves no stock for the discount goods
         const Money qty = Money::fromText(lines.text(r, 2));
         const Money price = Money::fromText(lines.text(r, 3));
         const Money amount = Money::fromText(lines.text(r, 4));
         receiveIntoStock(bill.ckSn, gSn, qty, price, amount);
         receiveIntoGoods(gSn, qty, price, amount, bill.ghsSn);
+        ++goodsLines;
     }
     addTkcByDoc(QLatin1String(kReceiptLines.rowTable), bill.djh, bill.ckSn);
-    addUserCgpl(bill.uSn);
-    writeLog(QStringLiteral("增加进货单") + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
-             QStringLiteral("种商品"));
+    if (bill.audit) {
+        writeLog(QStringLiteral("进货单") + bill.djh + QStringLiteral("通过审核，共") + QString::number(goodsLines) +
+                 QStringLiteral("种商品"));
+    } else {
+        addUserCgpl(bill.uSn);
+        writeLog(QStringLiteral("增加进货单") + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
+                 QStringLiteral("种商品"));
+    }
     tx.commit();
-    return lines.rowCount();
+    return bill.audit ? goodsLines : lines.rowCount();
 }

@@ -32,10 +32,14 @@ struct CgjhPosting {
     QString account;  // name of the money account paid from
     QString note;
     QString sn2;      // reference number
-    QString op;       // the operator
+    QString op;       // the operator (of an audit: the one who held the bill)
+    // The audit of a held receipt: the ledger row reads "采购进货单审核", the discount goods
+    // moves no stock, the handler's purchase counter stays and the log names the audit.
+    bool audit = false;
 };
 
-// Posts the receipt in one Transaction and returns its number of lines. Throws DbError, with
+// Posts the receipt in one Transaction and returns its number of lines (of an audit: of the
+// lines other than the discount goods). Throws DbError, with
 // nothing written, when the bill has no lines or its number is already posted, and on any
 // database error.
 int postCgjh(const CgjhPosting& bill);

@@ -11,3 +11,5 @@ void registerPurchasingLineDialogs();
 void registerPurchasingReceiptDialogs();
 void registerPurchasingPickers();
 void registerPurchasingReceipt();
+// The audit of held receipts and the receipt import.
+void registerPurchasingPendingDialogs();

@@ -15,14 +15,21 @@
 #include "platform/codecombo.h"
 #include "platform/datagrid.h"
 #include "platform/msgbox.h"
+#include "platform/xlsreader.h"
 #include "platform/report.h"
 #include "platform/sizecolorgrid.h"
 #include "purchasing/cgjh.h"
+#include "purchasing/cgjh_check.h"
 #include "purchasing/purchasing.h"
 #include "support/shop.h"
 #include "support/windowregistry.h"
 
 #include <QAction>
+#include <QTabWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QComboBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QDateEdit>
@@ -612,6 +619,94 @@ TEST_F(CgjhWindow, TheHandlerAndRemarkPickersAnswerTheReceiptByItsWord)
         EXPECT_EQ(handlerCallers().find(QStringLiteral("jh"))->combo(), user);
     });
     EXPECT_EQ(opened, (QStringList{"TF_User2:jh", "TF_Djbz:jh"}));
+}
+
+// The pending list's bills, newest first: "number|payable|paid|status".
+QString pendingList()
+{
+    QStringList out;
+    const NamedQuery* q = DataModule->Q_Shdj;
+    for (int r = 0; r < q->rowCount(); ++r)
+        out << QStringList{q->value(r, "gl_djh"), q->value(r, "sh_yfje"), q->value(r, "sh_sfje"), q->value(r, "status")}.join(u'|');
+    return out.join(u' ');
+}
+
+TEST_F(CgjhWindow, APendingSaveHoldsTheBillAndThePendingPageSearchesEditsAndAuditsIt)
+{
+    const QString other = shop.receipt().line(boot, 40, {{"38", "棕色", 1}}).note("别的单").hold();  // ...0001
+    choice = 0;
+    open([&](TF_Cgjh* f) {
+        EXPECT_EQ(pendingList(), other + "|40|40|未审核");  // listed at activation
+        scanBarcode(f, QStringLiteral("6901234567890"));
+        scanBarcode(f, QStringLiteral("6901234567890"));
+        box(f, "tsfje")->setText(QStringLiteral("30"));
+        combo(f, "comJsfs")->setCurrentIndex(1);
+        const QString held = f->number();
+        EXPECT_EQ(held, "CJ130528010002");
+        click(f, "btnOK");
+        // Held, and the window shows the next serial and an empty bill.
+        EXPECT_EQ(label(f, "jsn"), "CJ130528010003");
+        EXPECT_EQ(gridRows(), 0);
+        EXPECT_EQ(counts(held), "0/0");
+        EXPECT_EQ(rows("select sh_yfje,sh_sfje,sh_th,sh_flag,sh_djzt from jxc_shdj where gl_djh=?", {{QString(), held}}),
+                  "100|30|1|cj|0");
+        EXPECT_EQ(pendingList(), held + "|100|30|未审核 " + other + "|40|40|未审核");
+
+        // The key matches the note; a hostile key is only a pattern.
+        child<QTabWidget>(f, "PageControl1")->setCurrentIndex(1);
+        box(f, "tchkKey")->setText(QStringLiteral("别的"));
+        QTest::keyClick(box(f, "tchkKey"), Qt::Key_F2);
+        EXPECT_EQ(pendingList(), other + "|40|40|未审核");
+        box(f, "tchkKey")->setText(QStringLiteral("x' or '1'='1"));
+        click(f, "btnSearch2");
+        EXPECT_EQ(pendingList(), "");
+        EXPECT_FALSE(child<QPushButton>(f, "btnShAdd")->isEnabled());
+        box(f, "tchkKey")->clear();
+        child<QCheckBox>(f, "chkAllGhs")->click();
+        EXPECT_EQ(box(f, "tGhsName")->text(), "全部供货商");
+        EXPECT_EQ(DataModule->Q_Shdj->rowCount(), 2);
+
+        // Deleting a line of the held bill lowers its payable, not its paid amount.
+        EXPECT_EQ(DataModule->Q_Shsp->rowCount(), 2);
+        MsgScript::answer(MsgAnswer::Yes);
+        click(f, "btnShDel");
+        EXPECT_EQ(pendingList(), held + "|50|30|未审核 " + other + "|40|40|未审核");
+
+        // The audit offers the held paid amount and mode; it posts the bill, which leaves the list.
+        TF_Form::scriptNextOpening(QStringLiteral("TF_Cgjh_Check"), [&](TF_Form* d) {
+            auto* check = static_cast<TF_Cgjh_Check*>(d);
+            EXPECT_EQ(check->lbDjh->text(), held);
+            EXPECT_EQ(check->tsfje->text(), "30");
+            EXPECT_EQ(check->comJsfs->currentIndex(), 1);
+            check->tsfje->setText(QStringLiteral("80"));
+            QTest::keyClick(check, Qt::Key_F5);
+        });
+        click(f, "btnShCheck");
+        EXPECT_EQ(pendingList(), other + "|40|40|未审核");
+        EXPECT_EQ(label(f, "jsn"), "CJ130528010003");
+
+        // Deleting the last line of a held bill deletes the bill.
+        MsgScript::answer(MsgAnswer::Yes);
+        click(f, "btnShDel");
+        EXPECT_EQ(pendingList(), "");
+        EXPECT_FALSE(child<QPushButton>(f, "btnShDel")->isEnabled());
+    });
+    EXPECT_EQ(rows("select j_sn,j_yfje,j_sfje,a_name from jxc_jhd"), "CJ130528010002|50|80|张三");
+    EXPECT_EQ(rows("select sh_djzt,sh_sfje from jxc_shdj"), "1|80");
+    EXPECT_EQ(rows("select count(*) from jxc_shsp where gl_djh=?", {{QString(), other}}), "0");
+}
+
+TEST_F(CgjhWindow, TheHiddenExportWritesTheLines)
+{
+    const QString path = QDir(QFileInfo(shop.db().path()).absolutePath()).filePath(QStringLiteral("lines.xls"));
+    open([&](TF_Cgjh* f) {
+        EXPECT_FALSE(child<QToolButton>(f, "btnImpExp")->isVisibleTo(f));
+        scanBarcode(f, QStringLiteral("6901234567890"));
+        MsgScript::saveFile(path);
+        trigger(f, "actExport");
+        EXPECT_TRUE(QFileInfo::exists(path));
+    });
+    EXPECT_EQ(readWorkbookSheet(path, QStringLiteral("lines")).text(0, 0), "凉鞋");
 }
 
 }  // namespace

@@ -302,9 +302,27 @@ TEST_F(CgjhAdd, NewGoodsIsListedAndPicked)
     EXPECT_EQ(receipt(), "N1|0|7|0 / N1|N1|7");
 }
 
+TEST_F(CgjhAdd, ThePendingWordAddsLinesToTheHeldBillAndItsPayable)
+{
+    const QString held = shop.receipt().line(b, 10, {{"38", "黑色", 1}}).paid(3).hold();
+    paramValue = QStringLiteral("cgjh_shdj");
+    goodsPickerTarget = {.number = held, .warehouse = QStringLiteral("100001")};
+    open([&](TF_Cgjh_Add* w) {
+        pick(w, a, {{1, 1, "2"}});
+        QTest::keyClick(w->tKey, Qt::Key_F5);
+    });
+    EXPECT_EQ(rows("select count(*) from jxc_jhsp"), "0");
+    EXPECT_EQ(rows(QStringLiteral("select g_sn,sh_sl,tid=id from jxc_shsp where gl_djh='%1' order by id").arg(held)),
+              QStringLiteral("%1|1|1 %2|2|1").arg(b, a));
+    EXPECT_EQ(rows("select count(*) from jxc_shspmx m join jxc_shsp l on l.id=m.tid and l.g_sn=m.g_sn"), "2");
+    // The payable follows the lines; the paid amount stays.
+    EXPECT_EQ(rows("select sh_yfje=(select sum(sh_zje) from jxc_shsp),sh_sfje from jxc_shdj"), "1|3");
+    EXPECT_NE(rows("select sh_yfje from jxc_shdj"), "10");
+}
+
 TEST_F(CgjhAdd, UnknownCallerWordWritesNoLine)
 {
-    paramValue = QStringLiteral("cgjh_shdj");
+    paramValue = QStringLiteral("cgjh_xyz");
     open([&](TF_Cgjh_Add* w) {
         pick(w, b, {{1, 1, "2"}});
         QTest::keyClick(w->tKey, Qt::Key_F5);

@@ -1,5 +1,5 @@
 // The receipt's save prompt: the answer it leaves in saveChoice for each state and each way of
-// closing, the state kept from one opening to the next, and the pending state not offered yet.
+// closing, and the state kept from one opening to the next.
 #include "data/globals.h"
 #include "platform/msgbox.h"
 #include "purchasing/cgjh_save.h"
@@ -84,16 +84,23 @@ TEST_F(CgjhSave, ClosingWithoutConfirmingAnswersTwo)
     EXPECT_TRUE(MsgScript::shown().isEmpty());
 }
 
-TEST_F(CgjhSave, ChosenStateStaysAndPendingIsNotOfferedYet)
+TEST_F(CgjhSave, PendingStateAnswersZeroOnlyWhenConfirmedAndStays)
 {
-    EXPECT_EQ(ask(1, [](TF_Cgjh_Save* w) {
-                  w->rbNoChecked->setChecked(true);
-                  w->btnOK->click();
-              }),
-              2);
-    ASSERT_EQ(MsgScript::shown().size(), 1);
-    EXPECT_EQ(MsgScript::last().kind, MsgKind::Info);
-    EXPECT_EQ(MsgScript::last().text, QStringLiteral("“未审核状态”功能在本版本中尚未提供！"));
+    for (const auto& [answer, choice] : {std::pair{MsgAnswer::No, 2}, std::pair{MsgAnswer::Yes, 0}}) {
+        MsgScript::reset();
+        MsgScript::answer(answer);
+        EXPECT_EQ(ask(1, [](TF_Cgjh_Save* w) {
+                      w->rbNoChecked->setChecked(true);
+                      w->btnOK->click();
+                  }),
+                  choice);
+        ASSERT_EQ(MsgScript::shown().size(), 1);
+        EXPECT_EQ(MsgScript::last().kind, MsgKind::YesNo);
+        EXPECT_EQ(MsgScript::last().title, QStringLiteral("信息提醒"));
+        EXPECT_EQ(MsgScript::last().text,
+                  QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的采购单，可以在"
+                                 "“待审核采\r\n\r\n购单(订单)”面板中，进行修改及审核操作！"));
+    }
 
     // The next opening shows the state left last time; going back to audited works again.
     MsgScript::answer(MsgAnswer::Yes);

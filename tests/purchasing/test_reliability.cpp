@@ -1,5 +1,6 @@
-// A process that posts receipts in a loop is killed at random moments: after each kill the
-// database is sound and holds whole receipts only, and the stock equals the posted bills.
+// A process that posts, holds and audits receipts in a loop is killed at random moments: after
+// each kill the database is sound and holds whole receipts and whole held bills only, a held
+// bill is audited exactly when its receipt exists, and the stock equals the posted bills.
 #include "data/datamodule.h"
 #include "support/shop.h"
 
@@ -37,11 +38,22 @@ void expectWholeReceiptsOnly()
                    "(select count(*) from jxc_ysyfk where gl_djh=h.j_sn)<>1 or (select count(*) from jxc_xjyh where gl_djh=h.j_sn)<>1 "
                    "or (select count(*) from jxc_goodslist where gl_djh=h.j_sn)<>(select count(*) from jxc_jhsp where j_sn=h.j_sn) "
                    "or (select count(*) from jxc_goodslistmx where gl_djh=h.j_sn)<>(select count(*) from jxc_jhspmx where gl_djh=h.j_sn) "
-                   "or (select count(*) from jxc_log where log_note like '增加进货单'||h.j_sn||'，%')<>1"),
+                   "or (select count(*) from jxc_log where log_note like '增加进货单'||h.j_sn||'，%' "
+                   "    or log_note like '进货单'||h.j_sn||'通过审核，%')<>1"),
               "0");
-    // Notes with quotes, "--" and characters outside GBK are stored as typed.
+    // Notes with quotes, "--" and characters outside GBK are stored as typed (an audit stores
+    // the safe text of the note's first 64 characters).
     EXPECT_EQ(rows("select count(*) from jxc_jhd h join jxc_ysyfk y on y.gl_djh=h.j_sn join jxc_xjyh x on x.gl_djh=h.j_sn "
-                   "where h.j_note not like '它''s \"--; 😀鞋%' or y.k_note<>h.j_note or x.xj_note<>h.j_note"),
+                   "where (y.k_djtxt='采购进货单' and h.j_note not like '它''s \"--; 😀鞋%') "
+                   "or (y.k_djtxt='采购进货单审核' and h.j_note not like '它‘s “－－; 😀鞋%') "
+                   "or y.k_note<>h.j_note or x.xj_note<>h.j_note"),
+              "0");
+    // Held bills are whole, and audited exactly when their receipt exists.
+    EXPECT_EQ(rows("select count(*) from jxc_shdj s where s.sh_djzt<>(select count(*) from jxc_jhd where j_sn=s.gl_djh) "
+                   "or not exists (select 1 from jxc_shsp where gl_djh=s.gl_djh)"),
+              "0");
+    EXPECT_EQ(rows("select count(*) from jxc_shsp l where l.tid is not l.id or not exists (select 1 from jxc_shdj where "
+                   "gl_djh=l.gl_djh) or l.sh_sl<>(select sum(t_sl) from jxc_shspmx m where m.gl_djh=l.gl_djh and m.tid=l.id)"),
               "0");
     // No row of a receipt that has no header.
     EXPECT_EQ(rows("select (select count(*) from jxc_ysyfk y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"
@@ -49,7 +61,9 @@ void expectWholeReceiptsOnly()
                    "(select count(*) from jxc_goodslist y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"
                    "(select count(*) from jxc_goodslistmx y where not exists (select 1 from jxc_jhd where j_sn=y.gl_djh))+"
                    "(select count(*) from jxc_log where log_note like '增加进货单%' and "
-                   "  not exists (select 1 from jxc_jhd where log_note like '增加进货单'||j_sn||'，%'))"),
+                   "  not exists (select 1 from jxc_jhd where log_note like '增加进货单'||j_sn||'，%'))+"
+                   "(select count(*) from jxc_log where log_note like '进货单%通过审核%' and "
+                   "  not exists (select 1 from jxc_jhd where log_note like '进货单'||j_sn||'通过审核，%'))"),
               "0");
     // Stock and size-colour stock are the sums of the posted bills; money and balances agree.
     EXPECT_EQ(rows("select ck_sn,g_sn,sum(kc_sl) from jxc_kcsp group by ck_sn,g_sn order by ck_sn,g_sn"),
@@ -92,6 +106,7 @@ TEST(CgjhReliability, KilledPostingsLeaveWholeReceiptsOnly)
             break;
     }
     EXPECT_GT(selectValue("select count(*) from jxc_jhd").toInt(), 0);
+    EXPECT_GT(selectValue("select count(*) from jxc_shdj where sh_djzt=1").toInt(), 0);
 }
 
 }  // namespace

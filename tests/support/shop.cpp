@@ -11,6 +11,7 @@
 #include "masterdata/sizecolordata.h"
 #include "masterdata/spxxgl.h"
 #include "masterdata/staffrecords.h"
+#include "purchasing/cgjhpending.h"
 
 namespace {
 
@@ -314,5 +315,11 @@ SpxsPosting SaleBuilder::record() const
 QString SaleBuilder::post()
 {
     postSpxs(record());
+    return m_bill.djh;
+}
+
+QString ReceiptBuilder::hold()
+{
+    savePendingCgjh(record());
     return m_bill.djh;
 }

@@ -53,6 +53,8 @@ public:
     CgjhPosting record() const;
     // Posts the receipt; returns its number.
     QString post();
+    // Holds the receipt as a pending one (the save prompt's "未审核状态"); returns its number.
+    QString hold();
 
 private:
     friend class Shop;

@@ -1,10 +1,12 @@
-// Posts purchase receipts in a loop until it is killed: the reliability test's victim.
+// Posts purchase receipts in a loop until it is killed: the reliability test's victim. A third
+// of the bills are held and audited, a third held only.
 // Usage: cgjh_postloop <data folder> <seed>. The database holds goods with size and colour
 // groups, suppliers, warehouses and a purchase handler.
 #include "bills/workinglines.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/numbering.h"
+#include "purchasing/cgjhpending.h"
 #include "purchasing/cgjhposting.h"
 
 #include <QCoreApplication>
@@ -85,6 +87,16 @@ int main(int argc, char** argv)
         bill.account = QStringLiteral("现金");
         bill.note = QStringLiteral("它's \"--; 😀鞋") + QString(int(rng.bounded(300)), QChar(u'鞋'));  // quotes, non-GBK, long
         bill.op = operatorName;
-        postCgjh(bill);
+        switch (rng.bounded(3)) {
+        case 0:
+            postCgjh(bill);
+            break;
+        case 1:
+            savePendingCgjh(bill);
+            auditCgjh({.djh = bill.djh, .paid = bill.paid, .mode = bill.mode, .note = bill.note});
+            break;
+        default:
+            savePendingCgjh(bill);
+        }
     }
 }
