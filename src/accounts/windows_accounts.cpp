@@ -2,4 +2,7 @@
 
 void registerAccountsWindows()
 {
+    registerPartyRegisters();
+    registerPartyStatements();
+    registerMoneyWindows();
 }

@@ -61,11 +61,14 @@ Money addLedgerEntry(const LedgerEntry& e)
                                             {QStringLiteral("k_djlx"), e.djlx},
                                             {QStringLiteral("k_djtxt"), e.djtxt},
                                             {QStringLiteral("k_note"), e.note.trimmed()},
-                                            {QStringLiteral("k_flag"), 1},
+                                            {QStringLiteral("k_flag"), e.flag},
                                             {QStringLiteral("k_rq"), e.date},
                                             {QStringLiteral("gl_djh"), e.djh}});
-    execSql(supplier ? QStringLiteral("update jxc_ghsxx set ghs_pl=ifnull(ghs_pl,0)+1,ghs_lwje=? where ghs_sn=?")
-                     : QStringLiteral("update jxc_khxx set kh_pl=ifnull(kh_pl,0)+1,kh_lwje=? where kh_sn=?"),
+    const QString counter = e.countsBill ? (supplier ? QStringLiteral("ghs_pl=ifnull(ghs_pl,0)+1,")
+                                                     : QStringLiteral("kh_pl=ifnull(kh_pl,0)+1,"))
+                                         : QString();
+    execSql(supplier ? QStringLiteral("update jxc_ghsxx set %1ghs_lwje=? where ghs_sn=?").arg(counter)
+                     : QStringLiteral("update jxc_khxx set %1kh_lwje=? where kh_sn=?").arg(counter),
             {{QString(), balance.toDouble()}, {QString(), e.partner}});
     recalcLjje(e.partner, e.partnerKind, e.date);
     tx.commit();

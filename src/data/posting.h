@@ -44,11 +44,13 @@ struct LedgerEntry {
     QString op;           // a_name
     Money owed;           // k_yfje
     Money paid;           // k_sfje
+    int flag = 1;            // k_flag: 1, or -1 on receipts and payments
+    bool countsBill = true;  // raises the partner's bill counter (hand-booked entries do not)
 };
 // Appends the row with the running balance continued from the partner's latest row on or
-// before its date (getLjjeBefore) plus owed - paid, raises the partner's bill counter and
-// sets its balance field, then recomputes the partner's rows from the row's date on
-// (recalcLjje). Returns the balance the row was written with.
+// before its date (getLjjeBefore) plus owed - paid, raises the partner's bill counter (when
+// countsBill) and sets its balance field, then recomputes the partner's rows from the row's
+// date on (recalcLjje). Returns the balance the row was written with.
 Money addLedgerEntry(const LedgerEntry& e);
 
 // Amounts added to columns of a summary row (column names from the calling code).

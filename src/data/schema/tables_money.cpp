@@ -115,9 +115,11 @@ const char* const kYhzhRows[] = {
 };
 const char* const kGdzcRows[] = {"0,0"};
 
-// A partner's rows by date (the running balance), and every posted row by its document number.
-const char* const kYsyfkIndexes[] = {"k_ghskh", "k_ghskh,k_type,k_rq", "gl_djh"};
-const char* const kByNumber[] = {"gl_djh"};
+// A partner's rows by date (the running balance), every posted row by its document number, and
+// one side's rows by date (the statements of every partner).
+const char* const kYsyfkIndexes[] = {"k_ghskh", "k_ghskh,k_type,k_rq", "gl_djh", "k_type,k_rq"};
+// The cash journal by document number and an account's rows by date (its journal of a period).
+const char* const kXjyhIndexes[] = {"gl_djh", "xj_kmmc,xj_rq"};
 // The journal by goods, number and date, and a partner's latest bill of a kind (the bill
 // windows' recent partners).
 const char* const kGoodslistIndexes[] = {"g_sn", "gl_djh", "gl_kdrq", "ghs_sn,gl_flag,gl_djh"};
@@ -127,7 +129,7 @@ const char* const kByMonth[] = {"js_rq,ck_sn"};
 
 const TableDef kTables[] = {
     {.name = "jxc_yhzh", .columns = kYhzh, .rows = {"yh_sn,yh_type,yh_name,yh_zje,yh_note", kYhzhRows}},
-    {.name = "jxc_xjyh", .columns = kXjyh, .indexes = kByNumber},
+    {.name = "jxc_xjyh", .columns = kXjyh, .indexes = kXjyhIndexes},
     {.name = "jxc_ysyfk", .columns = kYsyfk, .indexes = kYsyfkIndexes},
     {.name = "jxc_ghsfk", .columns = kGhsfk},
     {.name = "jxc_khfk", .columns = kKhfk},
