@@ -7,4 +7,5 @@ void registerMasterdataWindows()
     registerSizeColorWindows();
     registerPartnerWindows();
     registerStaffWindows();
+    registerImportAndBarcodeWindows();
 }

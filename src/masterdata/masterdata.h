@@ -13,3 +13,4 @@ void registerGoodsWindows();
 void registerSizeColorWindows();
 void registerPartnerWindows();
 void registerStaffWindows();
+void registerImportAndBarcodeWindows();  // the Excel imports, variant barcodes and labels
