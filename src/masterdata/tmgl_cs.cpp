@@ -6,7 +6,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +39,7 @@ TF_Tmgl_Cs::TF_Tmgl_Cs(QWidget* parent) : TF_Form(parent)
     col->addLayout(buttonRow({btnOK, btnCancel}));
     onClicked(btnOK, [this] { btnOKClick(); });
     onClicked(btnCancel, [this] { close(); });
+    connect(edtKey, &QLineEdit::returnPressed, this, [this] { runGuarded([this] { btnOKClick(); }); });
 }
 
 void TF_Tmgl_Cs::FormActivate()
@@ -48,15 +48,6 @@ void TF_Tmgl_Cs::FormActivate()
     for (QLabel* l : lblInfo)
         l->clear();
     edtKey->setFocus();
-}
-
-bool TF_Tmgl_Cs::FormKeyDown(QKeyEvent* event)
-{
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && edtKey->hasFocus()) {
-        runGuarded([this] { btnOKClick(); });
-        return true;
-    }
-    return false;
 }
 
 void TF_Tmgl_Cs::btnOKClick()

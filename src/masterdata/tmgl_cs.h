@@ -22,7 +22,6 @@ public:
 
 protected:
     void FormActivate() override;
-    bool FormKeyDown(QKeyEvent* event) override;
 };
 
 extern TF_Tmgl_Cs* F_Tmgl_Cs;
