@@ -8,4 +8,5 @@ void registerMasterdataWindows()
     registerPartnerWindows();
     registerStaffWindows();
     registerPriceAndSalesmanWindows();
+    registerImportAndBarcodeWindows();
 }

@@ -15,3 +15,4 @@ void registerPartnerWindows();
 void registerStaffWindows();
 // Price adjustment, cost correction, contact logs, salesmen and contracts.
 void registerPriceAndSalesmanWindows();
+void registerImportAndBarcodeWindows();  // the Excel imports, variant barcodes and labels
