@@ -17,6 +17,7 @@
 #include "shell/commands.h"
 #include "stock/addjth.h"
 #include "stock/kccx_mx.h"
+#include "stock/stocksql.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -37,18 +38,9 @@
 TF_Kcbj* F_Kcbj = nullptr;
 TF_Kcbj_Modi* F_Kcbj_Modi = nullptr;
 
-namespace {
-
-QString literal(const QString& text)
-{
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
-}  // namespace
-
 QString alarmSql(const QString& ckSn, const QString& text)
 {
-    const QString key = literal(u'%' + sqlSafe(text.trimmed()) + u'%');
+    const QString key = containsText(text);
     if (ckSn.isEmpty())
         return QStringLiteral("select g_sn,g_name,dw_name,gg_name,color_name,g_zdkc,g_kc as kc,g_sccs from jxc_goods "
                               "where g_kc<g_zdkc and (g_sn like %1 or g_name like %1 or g_jm like %1) order by g_kc")
@@ -56,7 +48,7 @@ QString alarmSql(const QString& ckSn, const QString& text)
     return QStringLiteral("select a.g_sn,a.g_name,a.dw_name,a.gg_name,a.color_name,a.g_zdkc,b.kc_sl as kc,a.g_sccs "
                           "from jxc_goods a,jxc_kcsp b where a.g_sn=b.g_sn and b.ck_sn=%1 and (a.g_sn like %2 or "
                           "a.g_name like %2 or a.g_jm like %2) order by b.kc_sl")
-        .arg(literal(ckSn), key);
+        .arg(sqlText(ckSn), key);
 }
 
 void setMinimumStock(const QString& gSn, qint64 minimum)

@@ -11,6 +11,7 @@
 #include "platform/msgbox.h"
 #include "platform/report.h"
 #include "platform/reportlist.h"
+#include "stock/stocksql.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -26,11 +27,6 @@ TF_Kccb* F_Kccb = nullptr;
 
 namespace {
 
-QString literal(const QString& text)
-{
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
 QString monthKey(const QSpinBox* year, const QSpinBox* month)
 {
     return QStringLiteral("%1-%2").arg(year->value()).arg(month->value(), 2, 10, QLatin1Char('0'));
@@ -40,13 +36,13 @@ QString monthKey(const QSpinBox* year, const QSpinBox* month)
 
 QString stockCostSql(const QString& from, const QString& to, const QString& ckSn, const QString& ckName)
 {
-    const QString range = QStringLiteral("from jxc_kcjs where js_rq>=%1 and js_rq<=%2 ").arg(literal(from), literal(to));
+    const QString range = QStringLiteral("from jxc_kcjs where js_rq>=%1 and js_rq<=%2 ").arg(sqlText(from), sqlText(to));
     if (!ckSn.isEmpty())
         return QStringLiteral("select js_rq,%1 as ckname,js_sl as sl,round(js_zje,2) as zje,js_xssl as xssl,"
                               "round(js_xsje,2) as xsje,js_cgsl as cgsl,round(js_cgje,2) as cgje,round(js_xslr,2) as xslr,"
                               "js_xscb as xscb ")
-                   .arg(literal(ckName)) +
-               range + QStringLiteral("and ck_sn=%1 order by js_rq desc").arg(literal(ckSn));
+                   .arg(sqlText(ckName)) +
+               range + QStringLiteral("and ck_sn=%1 order by js_rq desc").arg(sqlText(ckSn));
     return QStringLiteral("select js_rq,max('所有仓库') as ckname,sum(js_sl) as sl,round(sum(js_zje),2) as zje,"
                           "sum(js_xssl) as xssl,round(sum(js_xsje),2) as xsje,sum(js_cgsl) as cgsl,"
                           "round(sum(js_cgje),2) as cgje,round(sum(js_xslr),2) as xslr,sum(js_xscb) as xscb ") +

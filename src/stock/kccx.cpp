@@ -19,6 +19,7 @@
 #include "stock/addjth.h"
 #include "stock/kccx_cx.h"
 #include "stock/kccx_jj.h"
+#include "stock/stocksql.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,24 +46,6 @@ namespace {
 
 const QString kMoney = QStringLiteral("￥,0.00;-￥,0.00");
 
-// A text as an SQL string literal.
-QString literal(const QString& text)
-{
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
-// A like pattern literal: `before` + text + `after`, the text already safe or a stored code.
-QString likeLiteral(const QString& before, const QString& text, const QString& after)
-{
-    return literal(before + text + after);
-}
-
-// The typed text as it reaches a like condition: trimmed and made safe.
-QString safeKey(const QString& text)
-{
-    return sqlSafe(text.trimmed());
-}
-
 }  // namespace
 
 // ---- Statements ----------------------------------------------------------------------------
@@ -81,12 +64,12 @@ QString stockQuerySql(const StockFilter& f)
         sql = QStringLiteral("select a.*,b.kcsl,b.xssl,b.cbjj,b.cbjj*b.kcsl as kczje,a.g_sj*b.kcsl as xszje "
                              "from jxc_goods a,(select g_sn,kc_sl as kcsl,kc_xssl as xssl,kc_cbj as cbjj "
                              "from jxc_kcsp where ck_sn=%1) b where a.g_sn=b.g_sn and a.g_sn<>'00000000' and ")
-                  .arg(literal(f.ckSn));
+                  .arg(sqlText(f.ckSn));
     }
-    const QString key = likeLiteral(QStringLiteral("%"), safeKey(f.key), QStringLiteral("%"));
+    const QString key = containsText(f.key);
     sql += QStringLiteral("a.gc_sn like %1 and (a.g_sn like %2 or a.g_jm like %2 or a.g_name like %2 or "
                           "a.gg_name like %2) ")
-               .arg(likeLiteral(QString(), f.gcSn, QStringLiteral("%")), key);
+               .arg(prefixText(f.gcSn), key);
     if (f.hideZero)
         sql += QStringLiteral(" and b.kcsl<>0 ");
     if (!f.showDisabled)
@@ -101,9 +84,9 @@ QString stockSearchSql(const QString& ckSn, const QString& ghsSn, const QString&
                                  "iif(sum(kc_sl)<>0,round(sum(kc_sl*kc_cbj)/sum(kc_sl)+0.0005,2),0) as cbjj "
                                  "from jxc_kcsp ");
     if (!ckSn.isEmpty())
-        sql += QStringLiteral(" where ck_sn=%1 ").arg(literal(ckSn));
+        sql += QStringLiteral(" where ck_sn=%1 ").arg(sqlText(ckSn));
     sql += QStringLiteral("group by g_sn) b where a.g_sn=b.g_sn and a.g_sn<>'00000000' and coalesce(a.ghs_sn,'') like %1 ")
-               .arg(likeLiteral(QString(), ghsSn, QStringLiteral("%")));
+               .arg(prefixText(ghsSn));
     static const QStringList kOps{QStringLiteral("="), QStringLiteral(">="), QStringLiteral("<="), QStringLiteral("<>")};
     if (kOps.contains(op))
         sql += QStringLiteral(" and b.kcsl %1%2 ").arg(op, sqlNum(qty));
@@ -112,8 +95,8 @@ QString stockSearchSql(const QString& ckSn, const QString& ghsSn, const QString&
 
 QString movementSql(const QDate& from, const QDate& to, const QString& text)
 {
-    const QString d1 = literal(from.toString(QStringLiteral("yyyy-MM-dd")));
-    const QString d2 = literal(to.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 23:59:59"));
+    const QString d1 = sqlText(from.toString(QStringLiteral("yyyy-MM-dd")));
+    const QString d2 = sqlText(to.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 23:59:59"));
     // Per goods sums of one kind of line over the period, joined to their headers by number.
     auto sums = [&](const char* lines, const char* heads, const char* join, const char* qty, const char* amount,
                     const char* date, const char* alias) {
@@ -122,7 +105,7 @@ QString movementSql(const QDate& from, const QDate& to, const QString& text)
             .arg(QLatin1String(lines), QLatin1String(heads), QLatin1String(join), QLatin1String(qty),
                  QLatin1String(amount), QLatin1String(date), QLatin1String(alias), d1, d2);
     };
-    const QString key = likeLiteral(QStringLiteral("%"), safeKey(text), QStringLiteral("%"));
+    const QString key = containsText(text);
     return QStringLiteral("select a.g_sn,a.g_name,a.dw_name,a.gg_name,a.g_kc,"
                           "coalesce(jh.jhsl2,0) as jhsl,coalesce(jh.jhje2,0) as jhje,"
                           "coalesce(th.thsl2,0) as thsl,coalesce(th.thje2,0) as thje,"
@@ -143,18 +126,18 @@ QString movementSql(const QDate& from, const QDate& to, const QString& text)
 
 QString stockDetailSql(const StockDetailFilter& f)
 {
-    const QString key = likeLiteral(QStringLiteral("%"), safeKey(f.text), QStringLiteral("%"));
+    const QString key = containsText(f.text);
     QString sql = QStringLiteral("select a.*,b.ck_name,c.color_name,d.cm_name,e.g_name,e.dw_name,e.g_sccs from "
                                  "jxc_tkc a,jxc_ckxx b,jxc_color c,jxc_cm d,jxc_goods e where "
                                  "a.ck_sn=b.ck_sn and a.color_sn=c.color_sn and a.cm_sn=d.cm_sn and a.g_sn=e.g_sn");
     if (!f.ckSn.isEmpty())
-        sql += QStringLiteral(" and a.ck_sn=%1").arg(literal(f.ckSn));
+        sql += QStringLiteral(" and a.ck_sn=%1").arg(sqlText(f.ckSn));
     if (!f.cmSn.isEmpty())
-        sql += QStringLiteral(" and a.cm_sn=%1").arg(literal(f.cmSn));
+        sql += QStringLiteral(" and a.cm_sn=%1").arg(sqlText(f.cmSn));
     if (!f.colorSn.isEmpty())
-        sql += QStringLiteral(" and a.color_sn=%1").arg(literal(f.colorSn));
+        sql += QStringLiteral(" and a.color_sn=%1").arg(sqlText(f.colorSn));
     sql += QStringLiteral(" and e.gc_sn like %1 and (e.g_sn like %2 or e.g_jm like %2 or e.g_name like %2) ")
-               .arg(likeLiteral(QString(), f.gcSn, QStringLiteral("%")), key);
+               .arg(prefixText(f.gcSn), key);
     if (f.hideZero)
         sql += QStringLiteral(" and a.t_sl<>0 ");
     return sql + QStringLiteral(" order by a.g_sn");

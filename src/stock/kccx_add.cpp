@@ -13,6 +13,7 @@
 #include "platform/msgbox.h"
 #include "platform/partnerpanel.h"
 #include "stock/addjth.h"
+#include "stock/stocksql.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -33,16 +34,6 @@ TF_Kccx_Add* F_Kccx_Add = nullptr;
 
 namespace {
 
-QString literal(const QString& text)
-{
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
-QString containsKey(const QString& text)
-{
-    return literal(u'%' + sqlSafe(text.trimmed()) + u'%');
-}
-
 // The head of the goods and supplier searches: sold quantity over the warehouse-stock rows.
 const char* const kSoldHead = "select b.g_sn,a.xssl,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_kc,c.gc_name "
                               "from (select g_sn,sum(kc_xssl) as xssl from jxc_kcsp group by g_sn) a,";
@@ -52,8 +43,8 @@ const char* const kSoldHead = "select b.g_sn,a.xssl,b.g_name,b.dw_name,b.gg_name
 QString referenceBySalesSql(const QDate& from, const QDate& to, const QString& gcSn, qint64 soldOver, qint64 stockUnder)
 {
     // Sales of the till carry a time: the last day ends at 23:59:59.
-    const QString d1 = literal(from.toString(QStringLiteral("yyyy-MM-dd")));
-    const QString d2 = literal(to.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 23:59:59"));
+    const QString d1 = sqlText(from.toString(QStringLiteral("yyyy-MM-dd")));
+    const QString d2 = sqlText(to.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 23:59:59"));
     return QStringLiteral("select *,sl2-thsl2 as xssl from (select a.*,coalesce(b.sl,0) as sl2,coalesce(c.thsl,0) as thsl2 "
                           "from (select x.g_sn,x.g_name,x.dw_name,x.gg_name,x.color_name,x.g_kc,y.gc_name,x.gc_sn "
                           "from jxc_goods x,jxc_goodsclass y where x.gc_sn=y.gc_sn and x.g_jy=0 and x.g_sn<>'00000000' "
@@ -63,12 +54,12 @@ QString referenceBySalesSql(const QDate& from, const QDate& to, const QString& g
                           "left outer join (select w.g_sn,sum(th_sl) as thsl from jxc_xsthsp w,jxc_xsthd z where "
                           "w.gl_djh=z.gl_djh and z.th_xsrq>=%2 and z.th_xsrq<=%3 group by w.g_sn) c on a.g_sn=c.g_sn) "
                           "where sl2-thsl2<>0 and (sl2-thsl2>%4 or g_kc<%5) order by g_sn")
-        .arg(literal(gcSn + u'%'), d1, d2, sqlNum(soldOver), sqlNum(stockUnder));
+        .arg(prefixText(gcSn), d1, d2, sqlNum(soldOver), sqlNum(stockUnder));
 }
 
 QString referenceByGoodsSql(const QString& text, bool alarmOnly)
 {
-    const QString key = containsKey(alarmOnly ? QString() : text);
+    const QString key = containsText(alarmOnly ? QString() : text);
     return QLatin1String(kSoldHead) +
            QStringLiteral("jxc_goods b,jxc_goodsclass c where a.g_sn=b.g_sn and b.gc_sn=c.gc_sn and b.g_jy=0 and "
                           "a.g_sn<>'00000000' and (b.g_sn like %1 or b.g_name like %1 or b.g_jm like %1) %2 order by b.g_sn")
@@ -81,7 +72,7 @@ QString referenceBySupplierSql(const QString& text)
            QStringLiteral("jxc_goods b,jxc_goodsclass c,jxc_ghsxx d where a.g_sn=b.g_sn and b.gc_sn=c.gc_sn and "
                           "b.ghs_sn=d.ghs_sn and b.g_jy=0 and a.g_sn<>'00000000' and (d.ghs_sn like %1 or "
                           "d.ghs_name like %1 or d.ghs_jm like %1) order by b.g_sn")
-               .arg(containsKey(text));
+               .arg(containsText(text));
 }
 
 TF_Kccx_Add::TF_Kccx_Add(QWidget* parent) : TF_Form(parent)

@@ -14,6 +14,7 @@
 #include "platform/msgbox.h"
 #include "platform/reportlist.h"
 #include "platform/reporttemplate.h"
+#include "stock/stocksql.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -28,11 +29,6 @@
 TF_Kccx_Mx* F_Kccx_Mx = nullptr;
 
 namespace {
-
-QString literal(const QString& text)
-{
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
 
 // One kind of movement: its select over the header a and the lines b (or the header alone),
 // restricted to the goods (%1) so that each kind reads through its goods index.
@@ -98,7 +94,7 @@ QString partnerLines(const char* lines, const char* rows, const char* numberColu
                           "left join jxc_cm c on e.cm_sn=c.cm_sn left join jxc_color d on e.color_sn=d.color_sn "
                           "where a.%3=%7 order by a.id,e.id")
         .arg(QLatin1String(lines), QLatin1String(rows), QLatin1String(numberColumn), QLatin1String(price),
-             QLatin1String(qty), QLatin1String(amount), literal(number));
+             QLatin1String(qty), QLatin1String(amount), sqlText(number));
 }
 
 }  // namespace
@@ -107,14 +103,14 @@ QString ledgerSql(const QString& gSn, const QDate& from, const QDate& to, const 
 {
     QStringList selects;
     for (int i = 0; i < kinds && i < int(std::size(kKinds)); ++i)
-        selects << QString::fromUtf8(kKinds[i].select).arg(literal(gSn));
+        selects << QString::fromUtf8(kKinds[i].select).arg(sqlText(gSn));
     QString sql = QStringLiteral("select * from (") + selects.join(QStringLiteral(" union all ")) +
                   QStringLiteral(") where rq>=%1 and rq<=%2 ")
-                      .arg(literal(from.toString(QStringLiteral("yyyy-MM-dd"))),
+                      .arg(sqlText(from.toString(QStringLiteral("yyyy-MM-dd"))),
                            // Sales of the till carry a time: the last day ends at 23:59:59.
-                           literal(to.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 23:59:59")));
+                           sqlText(to.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 23:59:59")));
     if (!ckSn.isEmpty())
-        sql += QStringLiteral(" and ck_sn=%1 ").arg(literal(ckSn));
+        sql += QStringLiteral(" and ck_sn=%1 ").arg(sqlText(ckSn));
     return sql + QStringLiteral("order by xh");
 }
 
@@ -123,7 +119,7 @@ QString ledgerStockSql(const QString& gSn)
     return QStringLiteral("select a.g_sn,a.g_name,b.ck_name,c.kc_sl,a.dw_name,a.gg_name,a.color_name from "
                           "jxc_goods a,jxc_ckxx b,jxc_kcsp c where a.g_sn=c.g_sn and b.ck_sn=c.ck_sn and c.g_sn=%1 "
                           "order by c.ck_sn")
-        .arg(literal(gSn));
+        .arg(sqlText(gSn));
 }
 
 bool ledgerDocument(const QString& number, const QString& date, const QString& handler, const QString& warehouse,
@@ -180,7 +176,7 @@ bool ledgerDocument(const QString& number, const QString& date, const QString& h
                          {QStringLiteral("ckIn"), field(names, "drck")}};
         out.linesSql = QStringLiteral("select b.*,a.g_name,a.g_jm,a.dw_name,a.gg_name,a.color_name,a.g_sj,b.db_sl*a.g_sj as zje,"
                                       "a.g_sccs from jxc_goods a,jxc_dbsp b where a.g_sn=b.g_sn and b.gl_djh=%1 order by b.id")
-                           .arg(literal(number));
+                           .arg(sqlText(number));
     } else if (prefix == u"BS" || prefix == u"BY") {
         const QString k = prefix == u"BS" ? QStringLiteral("bs") : QStringLiteral("by");
         out.templateFile = QStringLiteral("bsby.fr3");
@@ -198,7 +194,7 @@ bool ledgerDocument(const QString& number, const QString& date, const QString& h
         out.linesSql = QStringLiteral("select a.t_scrq,a.%1_sl as sl,a.%1_dj as dj,a.%1_zje as zje,a.%1_note as dnote,a.gl_djh,"
                                       "b.g_name,b.dw_name,b.gg_name,b.color_name,a.g_sn,b.g_sccs from jxc_%1sp a,jxc_goods b "
                                       "where a.g_sn=b.g_sn and a.gl_djh=%2 order by a.id")
-                           .arg(k, literal(number));
+                           .arg(k, sqlText(number));
     } else if (prefix == u"CF" || prefix == u"KB") {
         const QString k = prefix == u"CF" ? QStringLiteral("cf") : QStringLiteral("kb");
         out.templateFile = k == u"cf" ? QStringLiteral("cfd.fr3") : QStringLiteral("kbd.fr3");
@@ -227,7 +223,7 @@ bool ledgerDocument(const QString& number, const QString& date, const QString& h
                          {QStringLiteral("cfNote"), of(k + QStringLiteral("_note"))}};
         out.linesSql = QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,c.ck_name,b.g_sccs from jxc_%1sp a,"
                                       "jxc_goods b,jxc_ckxx c where a.g_sn=b.g_sn and a.ck_sn=c.ck_sn and a.gl_djh=%2 order by a.id")
-                           .arg(k, literal(number));
+                           .arg(k, sqlText(number));
     } else {
         return false;
     }
