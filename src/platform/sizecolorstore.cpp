@@ -65,6 +65,23 @@ SizeColorAxes SizeColorAxes::ofLineRows(const QString& table, qint64 lineId)
     return axes;
 }
 
+SizeColorAxes SizeColorAxes::ofStock(const QString& warehouseSn)
+{
+    // A probe per size and colour through the stock's indexes, never a scan of the stock.
+    const QString where = warehouseSn.isEmpty() ? QString() : QStringLiteral(" and b.ck_sn=:ck");
+    const SqlParams params = warehouseSn.isEmpty() ? SqlParams{} : SqlParams{{QStringLiteral(":ck"), warehouseSn}};
+    SizeColorAxes axes;
+    axes.sizes = readItems(QStringLiteral("select a.cm_sn,a.cm_name from jxc_cm a where exists "
+                                          "(select 1 from jxc_tkc b where b.cm_sn=a.cm_sn%1) order by a.id")
+                               .arg(where),
+                           params);
+    axes.colors = readItems(QStringLiteral("select a.color_sn,a.color_name from jxc_color a where exists "
+                                           "(select 1 from jxc_tkc b where b.color_sn=a.color_sn%1) order by a.id")
+                                .arg(where),
+                            params);
+    return axes;
+}
+
 // ---- Stock ---------------------------------------------------------------------------------
 
 SizeColorStock::SizeColorStock(const QString& goodsSn, const QString& warehouseSn)
@@ -74,6 +91,9 @@ SizeColorStock::SizeColorStock(const QString& goodsSn, const QString& warehouseS
 
 QVector<SizeColorQuantity> SizeColorStock::load()
 {
+    if (m_warehouse.isEmpty())
+        return readQuantities(QStringLiteral("select cm_sn,color_sn,t_sl from jxc_tkc where g_sn=:g order by id"),
+                              {{QStringLiteral(":g"), m_goods}});
     return readQuantities(QStringLiteral("select cm_sn,color_sn,t_sl from jxc_tkc "
                                          "where g_sn=:g and ck_sn=:ck order by id"),
                           {{QStringLiteral(":g"), m_goods}, {QStringLiteral(":ck"), m_warehouse}});
@@ -81,6 +101,8 @@ QVector<SizeColorQuantity> SizeColorStock::load()
 
 void SizeColorStock::save(const QVector<SizeColorQuantity>& cells)
 {
+    if (m_warehouse.isEmpty())
+        throw DbError(QStringLiteral("没有选择仓库，不能保存库存！"));
     Transaction tx;
     execSql(QStringLiteral("delete from jxc_tkc where g_sn=:g and ck_sn=:ck"),
             {{QStringLiteral(":g"), m_goods}, {QStringLiteral(":ck"), m_warehouse}});

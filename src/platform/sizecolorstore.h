@@ -26,6 +26,9 @@ struct SizeColorAxes {
     static SizeColorAxes ofGoods(const QString& goodsSn);
     // The sizes and colours that occur in a size-colour table for one line (`tid`), ordered by id.
     static SizeColorAxes ofLineRows(const QString& table, qint64 lineId);
+    // The sizes and colours that occur in the size-colour stock of a warehouse (of every
+    // warehouse when `warehouseSn` is empty), for any goods, ordered by id.
+    static SizeColorAxes ofStock(const QString& warehouseSn);
 };
 
 // The quantity of one variant, as text ("" for an empty cell).
@@ -45,9 +48,11 @@ public:
     virtual void save(const QVector<SizeColorQuantity>& cells) = 0;
 };
 
-// Size-colour stock `jxc_tkc` of one goods in one warehouse. Rows that differ only by batch
-// add up to the variant's stock. Saving (the opening stock) replaces every stock row of the
-// goods in the warehouse by one row per cell, empty cells written as 0.
+// Size-colour stock `jxc_tkc` of one goods in one warehouse, or read over every warehouse when
+// the warehouse is empty. Rows that differ only by batch (or by warehouse) add up to the
+// variant's stock. Saving (the opening stock) replaces every stock row of the goods in the
+// warehouse by one row per cell, empty cells written as 0; the view of every warehouse is never
+// saved.
 class SizeColorStock : public SizeColorStore {
 public:
     SizeColorStock(const QString& goodsSn, const QString& warehouseSn);

@@ -142,24 +142,29 @@ const ColumnDef kJhglmx[] = {
 const char* const kByReceipt[] = {"j_sn"};
 const char* const kByNumber[] = {"gl_djh"};
 const char* const kByLine[] = {"gl_djh,tid"};
-// Sales lines are also found by goods (the last sales price of a goods).
-const char* const kSalesLineIndexes[] = {"gl_djh", "g_sn"};
+// The stock queries read the lines of one goods and the headers of a period.
+const char* const kReceiptHeads[] = {"j_sn", "j_jhrq"};
+const char* const kReceiptLines[] = {"j_sn", "g_sn"};
+const char* const kLinesByGoods[] = {"gl_djh", "g_sn"};
+const char* const kReturnHeads[] = {"gl_djh", "th_thrq"};
+const char* const kSaleHeads[] = {"gl_djh", "ls_xsrq"};
+const char* const kCustomerReturnHeads[] = {"gl_djh", "th_xsrq"};
 
 const TableDef kTables[] = {
-    {.name = "jxc_jhd", .columns = kJhd, .indexes = kByReceipt},
-    {.name = "jxc_jhsp", .columns = kJhsp, .indexes = kByReceipt},
+    {.name = "jxc_jhd", .columns = kJhd, .indexes = kReceiptHeads},
+    {.name = "jxc_jhsp", .columns = kJhsp, .indexes = kReceiptLines},
     {.name = "jxc_jhspmx", .columns = kJhspmx, .indexes = kByLine},
-    {.name = "jxc_thd", .columns = kThd, .indexes = kByNumber},
-    {.name = "jxc_thsp", .columns = kThsp, .indexes = kByNumber},
+    {.name = "jxc_thd", .columns = kThd, .indexes = kReturnHeads},
+    {.name = "jxc_thsp", .columns = kThsp, .indexes = kLinesByGoods},
     {.name = "jxc_thspmx", .columns = kThspmx, .indexes = kByLine},
     {.name = "jxc_shdj", .columns = kShdj, .indexes = kByNumber},
     {.name = "jxc_shsp", .columns = kShsp, .indexes = kByNumber},
     {.name = "jxc_shspmx", .columns = kShspmx, .indexes = kByLine},
-    {.name = "jxc_lsxsd", .columns = kLsxsd, .indexes = kByNumber},
-    {.name = "jxc_lsxssp", .columns = kLsxssp, .indexes = kSalesLineIndexes},
+    {.name = "jxc_lsxsd", .columns = kLsxsd, .indexes = kSaleHeads},
+    {.name = "jxc_lsxssp", .columns = kLsxssp, .indexes = kLinesByGoods},
     {.name = "jxc_lsxsspmx", .columns = kLsxsspmx, .indexes = kByLine},
-    {.name = "jxc_xsthd", .columns = kXsthd, .indexes = kByNumber},
-    {.name = "jxc_xsthsp", .columns = kXsthsp, .indexes = kByNumber},
+    {.name = "jxc_xsthd", .columns = kXsthd, .indexes = kCustomerReturnHeads},
+    {.name = "jxc_xsthsp", .columns = kXsthsp, .indexes = kLinesByGoods},
     {.name = "jxc_xsthspmx", .columns = kXsthspmx, .indexes = kByLine},
     {.name = "jxc_lsxssptemp", .columns = kLsxssptemp},
     {.name = "jxc_jhgl", .columns = kJhgl},

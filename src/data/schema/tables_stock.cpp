@@ -130,10 +130,12 @@ const ColumnDef kKcpdmx[] = {
 };
 
 const char* const kByGoodsAndWarehouse[] = {"g_sn,ck_sn"};
+// The size × colour stock view finds the sizes and colours present in a warehouse's stock.
+const char* const kTkcIndexes[] = {"g_sn,ck_sn", "cm_sn,ck_sn", "color_sn,ck_sn"};
 
 const TableDef kTables[] = {
     {.name = "jxc_kcsp", .columns = kKcsp, .indexes = kByGoodsAndWarehouse},
-    {.name = "jxc_tkc", .columns = kTkc, .indexes = kByGoodsAndWarehouse},
+    {.name = "jxc_tkc", .columns = kTkc, .indexes = kTkcIndexes},
     {.name = "jxc_ckjth", .columns = kCkjth},
     {.name = "jxc_kcdbd", .columns = kKcdbd},
     {.name = "jxc_dbsp", .columns = kDbsp},
