@@ -25,8 +25,8 @@ TEST_F(MoneyEntries, AccountsKeepCashAndReplaceOpeningAmounts)
               "100001|现金|0 100002|工行帐号|0 100003|建行帐号|0");
     EXPECT_EQ(checkModifyAccount("现金"), "“现金”不能修改！");
     EXPECT_EQ(deleteAccount(accountId("现金")), "“现金”不能删除！");
-    EXPECT_EQ(checkAccount({.type = "银行", .name = " "}), "账户名称必须填写！");
-    EXPECT_EQ(checkAccount({.type = "", .name = "农行"}), "账户类型必须填写！");
+    EXPECT_EQ(checkAccount({.type = "银行", .name = " ", .balance = {}, .note = {}}), "账户名称必须填写！");
+    EXPECT_EQ(checkAccount({.type = "", .name = "农行", .balance = {}, .note = {}}), "账户类型必须填写！");
 
     const QString code = addAccount({.type = " 银行 ", .name = "农行'--", .balance = Money::fromDouble(200), .note = "x"});
     EXPECT_EQ(code, "100004");
