@@ -4,7 +4,7 @@
 //
 // TF_GoodsPicker is the window every bill's picker derives from. Left: the key box (typed key
 // filter; it filters the loaded rows of the shown goods list by name, short code, code and
-// specification, ignoring case), the list of all goods and, on the second tab, the goods of
+// style text `gg_name`, ignoring case), the list of all goods and, on the second tab, the goods of
 // the category chosen in the tree or in the flat list of categories. Right: the picked goods,
 // the rows of the scratch list (`jxc_tempspxf` / `jxc_tempspxfmx`). F8 adds the current goods
 // through the line dialog, F9 modifies the current picked row, Del deletes it (also while the
