@@ -100,7 +100,8 @@ void TF_BillWindow::drawNumber()
                          QLatin1String(m_kind.prefix));
     if (m_numberLabel)
         m_numberLabel->setText(m_number);
-    discardLines(*m_kind.lines, m_number);
+    if (m_kind.discardStrayLines)
+        discardLines(*m_kind.lines, m_number);
     reopenLines();
 }
 

@@ -41,6 +41,9 @@ struct BillKind {
     std::function<QString(const QString& number)> lineSql;
     // The goods that balances a discount: its lines are left out of the totals.
     const char* discountGoods = "00000000";
+    // Whether drawing a number deletes the lines left under it; a kind whose callers write
+    // lines under its number before they open it (the return) keeps them as the new bill's.
+    bool discardStrayLines = true;
 };
 
 class TF_BillWindow : public TF_Form {
@@ -62,8 +65,8 @@ public:
 protected:
     TF_BillWindow(const BillKind& kind, QWidget* parent = nullptr);
 
-    // Draws today's provisional number, deletes the stray lines under it, shows it and opens
-    // the (empty) lines.
+    // Draws today's provisional number, deletes the stray lines under it (unless the kind keeps
+    // them), shows it and opens the lines.
     void drawNumber();
     // Moves the lines to the next number of `date` in one step (stray lines under that number
     // are deleted first). On any error the bill keeps its number and lines; returns false.

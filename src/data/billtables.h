@@ -14,3 +14,5 @@ struct BillLineTables {
 
 // Purchase receipt lines.
 inline constexpr BillLineTables kReceiptLines{"jxc_jhsp", "jxc_jhspmx", "j_sn", "jh_sl", "jh_dj", "jh_zje"};
+// Purchase return lines.
+inline constexpr BillLineTables kReturnLines{"jxc_thsp", "jxc_thspmx", "gl_djh", "th_sl", "th_dj", "th_zje"};

@@ -11,3 +11,5 @@ void registerPurchasingLineDialogs();
 void registerPurchasingReceiptDialogs();
 void registerPurchasingPickers();
 void registerPurchasingReceipt();
+// The purchase return with its picker, line dialog, partner card and receipt query.
+void registerPurchasingReturn();

@@ -13,6 +13,7 @@ void registerPurchasingWindows()
     registerPurchasingReceiptDialogs();
     registerPurchasingPickers();
     registerPurchasingReceipt();
+    registerPurchasingReturn();
     registerForm(QStringLiteral("TF_Cgjh_Goods_Add"), F_Cgjh_Goods_Add);
 
     // The new-goods dialog's unit list and price box, for the unit window and the named prices.
