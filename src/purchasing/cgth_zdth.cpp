@@ -32,6 +32,12 @@ TF_Cgth_Zdth* F_Cgth_Zdth = nullptr;
 
 namespace {
 
+// Dates and codes the window made, as SQL text (the search text alone passes sqlSafe).
+QString lit(const QString& text)
+{
+    return QString(text).replace(u'\'', QStringLiteral("''"));
+}
+
 const QString kMoney = QStringLiteral("￥,0.00;￥-,0.00");
 
 // A posted receipt's print: its lines (no size and colour rows) and its header's values.
@@ -82,11 +88,11 @@ QString cgthZdthSql(const QString& key, const QString& d1, const QString& d2, co
                                  "'采购进货' as gtype from jxc_jhd a,jxc_ghsxx b,jxc_ckxx c,jxc_user d where "
                                  "a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn and (a.j_sn like '%%1%' or "
                                  "b.ghs_name like '%%1%' or b.ghs_jm like '%%1%') and a.j_jhrq>='%2' and a.j_jhrq<='%3' ")
-                      .arg(k, sqlSafe(d1), sqlSafe(d2));
+                      .arg(k, lit(d1), lit(d2));
     if (!ckSn.isEmpty())
-        sql += QStringLiteral(" and a.ck_sn='%1'").arg(sqlSafe(ckSn));
+        sql += QStringLiteral(" and a.ck_sn='%1'").arg(lit(ckSn));
     if (!opName.isEmpty())
-        sql += QStringLiteral(" and a.a_name='%1'").arg(sqlSafe(opName));
+        sql += QStringLiteral(" and a.a_name='%1'").arg(lit(opName));
     return sql + QStringLiteral(" order by a.id desc");
 }
 

@@ -117,16 +117,16 @@ int postCgth(const CgthPosting& bill)
     // Stock leaves the warehouse at its cost: neither kc_cbj nor g_pjjj is recomputed. A goods
     // without a stock row gets one with the negated quantity at the return price.
     for (int r = 0; r < lines.rowCount(); ++r) {
-        const SqlParams p{{QStringLiteral(":q"), num(lines, r, 2)}, {QStringLiteral(":pr"), num(lines, r, 3)},
-                          {QStringLiteral(":ck"), bill.ckSn}, {QStringLiteral(":g"), lines.text(r, 1)},
-                          {QStringLiteral(":ghs"), bill.ghsSn}};
-        if (mainDb().exec(QStringLiteral("update jxc_kcsp set kc_sl=ifnull(kc_sl,0)-:q where ck_sn=:ck and g_sn=:g"),
-                          p) == 0)
-            execSql(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn) values (-:q,:pr,0,:g,:ck)"),
-                    p);
-        execSql(QStringLiteral("update jxc_goods set g_kc=ifnull(g_kc,0)-:q,g_cgpl=ifnull(g_cgpl,0)+1,g_scjj=:pr,"
-                               "ghs_sn=:ghs where g_sn=:g"),
-                p);
+        const QVariant qty = num(lines, r, 2);
+        const QVariant price = num(lines, r, 3);
+        const QString gSn = lines.text(r, 1);
+        if (mainDb().exec(QStringLiteral("update jxc_kcsp set kc_sl=ifnull(kc_sl,0)-? where ck_sn=? and g_sn=?"),
+                          {{QString(), qty}, {QString(), bill.ckSn}, {QString(), gSn}}) == 0)
+            execSql(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn) values (-?,?,0,?,?)"),
+                    {{QString(), qty}, {QString(), price}, {QString(), gSn}, {QString(), bill.ckSn}});
+        execSql(QStringLiteral("update jxc_goods set g_kc=ifnull(g_kc,0)-?,g_cgpl=ifnull(g_cgpl,0)+1,g_scjj=?,"
+                               "ghs_sn=? where g_sn=?"),
+                {{QString(), qty}, {QString(), price}, {QString(), bill.ghsSn}, {QString(), gSn}});
     }
     writeLog(QStringLiteral("增加采购退货单") + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
              QStringLiteral("种商品"));

@@ -29,14 +29,20 @@
 
 namespace {
 
+// Dates and codes the window made, as SQL text (the search text alone passes sqlSafe).
+QString lit(const QString& text)
+{
+    return QString(text).replace(u'\'', QStringLiteral("''"));
+}
+
 // " and <alias>ck_sn='…'" and " and <alias>a_name='…'" for the filters that are set.
 QString extraFilters(const CgthQueryFilter& f, const char* alias)
 {
     QString sql;
     if (!f.ckSn.isEmpty())
-        sql += QStringLiteral(" and %1ck_sn='%2'").arg(QLatin1String(alias), sqlSafe(f.ckSn));
+        sql += QStringLiteral(" and %1ck_sn='%2'").arg(QLatin1String(alias), lit(f.ckSn));
     if (!f.opName.isEmpty())
-        sql += QStringLiteral(" and %1a_name='%2'").arg(QLatin1String(alias), sqlSafe(f.opName));
+        sql += QStringLiteral(" and %1a_name='%2'").arg(QLatin1String(alias), lit(f.opName));
     return sql;
 }
 
@@ -57,7 +63,7 @@ QString cgthDocumentsSql(const CgthQueryFilter& f)
                           "jxc_ckxx c,jxc_user d where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn "
                           "and (a.gl_djh like '%%1%' or b.ghs_name like '%%1%' or b.ghs_jm like '%%1%') "
                           "and a.th_thrq>='%2' and a.th_thrq<='%3'")
-               .arg(k, sqlSafe(f.d1), sqlSafe(f.d2)) +
+               .arg(k, lit(f.d1), lit(f.d2)) +
            extraFilters(f, "a.") + QStringLiteral(" order by a.id desc");
 }
 
@@ -76,7 +82,7 @@ QString cgthGoodsTotalsSql(const CgthQueryFilter& f)
                           "jxc_thd d,jxc_ghsxx e where c.gl_djh=d.gl_djh and d.ghs_sn=e.ghs_sn and d.th_thrq>='%2' "
                           "and d.th_thrq<='%3' and (d.gl_djh like '%%1%' or e.ghs_name like '%%1%' or "
                           "e.ghs_jm like '%%1%')")
-               .arg(k, sqlSafe(f.d1), sqlSafe(f.d2)) +
+               .arg(k, lit(f.d1), lit(f.d2)) +
            extraFilters(f, "d.") + QStringLiteral(" group by c.g_sn) b where a.g_sn=b.g_sn order by a.id");
 }
 
@@ -92,7 +98,7 @@ QString cgthJournalSql(const CgthQueryFilter& f)
     const QString k = keyOf(f);
     return QStringLiteral("select *,(-1*gl_sl) as sl,(-1*gl_zje) as zje from jxc_goodslist where gl_flag='ct' "
                           "and (gl_djh like '%%1%' or ghs_name like '%%1%') and gl_kdrq>='%2' and gl_kdrq<='%3'")
-               .arg(k, sqlSafe(f.d1), sqlSafe(f.d2)) +
+               .arg(k, lit(f.d1), lit(f.d2)) +
            extraFilters(f, "") + QStringLiteral(" order by id");
 }
 

@@ -78,6 +78,7 @@ protected:
     CgthWindow() { MsgScript::reset(); }
     ~CgthWindow() override
     {
+        TF_Form::clearScripts();
         csKc.clear();
         djhParam.clear();
         setReportInterceptor({});
@@ -105,11 +106,11 @@ protected:
     Shop shop;
     ScopedWindows windows{[] { registerPurchasingWindows(); }};
     QString sandal = shop.goods("凉鞋", {"39", "40"}, {"黑色"}, 70);
-    QString boot = shop.goods("靴子", {"38"}, {"黑色"}, 40);
+    QString boot = shop.goods("靴子", {"38"}, {"棕色"}, 40);
     // 凉鞋 80 × (3 + 2), 靴子 50 × 2: payable 500, paid 450, the rest owed.
     QString receipt = shop.receipt()
                           .line(sandal, 80, {{"39", "黑色", 3}, {"40", "黑色", 2}})
-                          .line(boot, 50, {{"38", "黑色", 2}})
+                          .line(boot, 50, {{"38", "棕色", 2}})
                           .mode(CgjhMode::RestOwed)
                           .paid(450)
                           .note("首批")

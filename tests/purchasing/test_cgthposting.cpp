@@ -22,15 +22,15 @@ QString rows(const QString& sql, const SqlParams& params = {})
     return out.join(u' ');
 }
 
-// A shop that bought 凉鞋 (sizes 39/40, black, preset price 70) at 80 × 5 and 靴子 (38, black) at
+// A shop that bought 凉鞋 (sizes 39/40, black, preset price 70) at 80 × 5 and 靴子 (38, brown) at
 // 50 × 2, paying everything: supplier balance 0, cash −500, stock cost 80 and 50.
 struct ReturnShop {
     Shop shop;
     QString sandal = shop.goods("凉鞋", {"39", "40"}, {"黑色"}, 70);
-    QString boot = shop.goods("靴子", {"38"}, {"黑色"}, 40);
+    QString boot = shop.goods("靴子", {"38"}, {"棕色"}, 40);
     QString receipt = shop.receipt()
                           .line(sandal, 80, {{"39", "黑色", 3}, {"40", "黑色", 2}})
-                          .line(boot, 50, {{"38", "黑色", 2}})
+                          .line(boot, 50, {{"38", "棕色", 2}})
                           .post();
 };
 
@@ -84,7 +84,7 @@ TEST(CgthPosting, BalanceFollowsTheAmountReceived)
     for (const auto& [received, balance] : cases) {
         SCOPED_TRACE(received);
         ReturnShop s;
-        const QString djh = s.shop.purchaseReturn().line(s.boot, 50, {{"38", "黑色", 2}}).received(received).post();
+        const QString djh = s.shop.purchaseReturn().line(s.boot, 50, {{"38", "棕色", 2}}).received(received).post();
         EXPECT_EQ(selectValue("select k_ljje from jxc_ysyfk where gl_djh=?", {{QString(), djh}}), balance);
         EXPECT_EQ(selectValue("select xj_je from jxc_xjyh where gl_djh=?", {{QString(), djh}}),
                   QString::number(received));
