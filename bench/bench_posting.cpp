@@ -1,6 +1,6 @@
-// Posting a purchase receipt of 50 lines × 6 size and colour rows on a database that already
-// holds 1,000 and 100,000 earlier receipts of the same supplier (headers, lines, size and
-// colour rows, journal, ledger and cash rows).
+// Posting a purchase receipt, and a purchase return, of 50 lines × 6 size and colour rows on a
+// database that already holds 1,000 and 100,000 earlier receipts of the same supplier (headers,
+// lines, size and colour rows, journal, ledger and cash rows).
 #include "benchdb.h"
 #include "bills/workinglines.h"
 #include "data/clock.h"
@@ -9,6 +9,7 @@
 #include "data/numbering.h"
 #include "data/schema/schema.h"
 #include "purchasing/cgjhposting.h"
+#include "purchasing/cgthposting.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -83,20 +84,27 @@ struct Fixture {
     ~Fixture() { Clock::reset(); }
 };
 
-// One receipt's working lines: 50 goods, 3 sizes × 2 colours of 1 each, at 10.
-CgjhPosting enterReceipt()
+// Working lines of 50 goods, 3 sizes × 2 colours of 1 each, at 10, under `djh`; returns their total.
+Money enterLines(const BillLineTables& tables, const QString& djh)
 {
-    CgjhPosting bill;
-    bill.djh = getMaxDjh(QStringLiteral("jxc_jhd"), QStringLiteral("j_sn"), QStringLiteral("CJ"));
+    Money total;
     for (int g = 0; g < kGoods; ++g) {
         WorkingLine line{.gSn = QStringLiteral("2000%1").arg(g, 4, 10, QLatin1Char('0')),
                          .price = Money::fromUnits(100000), .rows = {}, .quantity = {}};
         for (const char* cm : {"200001", "200002", "200003"})
             for (const char* color : {"100004", "100005"})
                 line.rows.append({QLatin1String(cm), QLatin1String(color), Money::fromUnits(10000)});
-        writeLine(kReceiptLines, bill.djh, line);
-        bill.payable += line.price * lineQuantity(line);
+        writeLine(tables, djh, line);
+        total += line.price * lineQuantity(line);
     }
+    return total;
+}
+
+CgjhPosting enterReceipt()
+{
+    CgjhPosting bill;
+    bill.djh = getMaxDjh(QStringLiteral("jxc_jhd"), QStringLiteral("j_sn"), QStringLiteral("CJ"));
+    bill.payable = enterLines(kReceiptLines, bill.djh);
     bill.ghsSn = bill.ckSn = QStringLiteral("100001");
     bill.ghsName = QStringLiteral("普通供货商");
     bill.ckName = QStringLiteral("主仓库");
@@ -121,9 +129,38 @@ void BM_PostReceipt(benchmark::State& state)
     }
 }
 
+CgthPosting enterReturn()
+{
+    CgthPosting bill;
+    bill.djh = getMaxDjh(QStringLiteral("jxc_thd"), QStringLiteral("gl_djh"), QStringLiteral("CT"));
+    bill.due = enterLines(kReturnLines, bill.djh);
+    bill.ghsSn = bill.ckSn = QStringLiteral("100001");
+    bill.ghsName = QStringLiteral("普通供货商");
+    bill.ckName = QStringLiteral("主仓库");
+    bill.date = todayText();
+    bill.uSn = QStringLiteral("200001");
+    bill.uName = QStringLiteral("李采购");
+    bill.received = Money::fromUnits(bill.due.units() / 2);
+    bill.account = QStringLiteral("现金");
+    bill.op = operatorName;
+    return bill;
+}
+
+void BM_PostReturn(benchmark::State& state)
+{
+    const auto fixture = std::make_unique<Fixture>(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        const CgthPosting bill = enterReturn();
+        state.ResumeTiming();
+        postCgth(bill);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_PostReceipt)->Arg(1000)->Arg(100000)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PostReturn)->Arg(1000)->Arg(100000)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -41,6 +41,15 @@ bool printBill(const BillPrint& bill, int copies, QWidget* parent)
     return rpt.print(copies < 1 ? 1 : copies, parent);
 }
 
+bool printBillDirect(const BillPrint& bill)
+{
+    LinesOpen lines(bill.linesSql);
+    Report rpt;
+    setPrinPara(rpt, bill);
+    rpt.setDataset(kLines, DataModule->Q_GoodsPrin);
+    return rpt.printDirect();
+}
+
 void printGoodsDetail(const BillPrint& bill, QWidget* parent)
 {
     LinesOpen lines(bill.linesSql);

@@ -36,6 +36,9 @@ void setPrinPara(Report& rpt, const BillPrint& bill);
 // Returns whether the operator confirmed the dialog; a cancelled dialog prints nothing.
 bool printBill(const BillPrint& bill, int copies, QWidget* parent = nullptr);
 
+// One copy on the default printer without a dialog; false when it could not print.
+bool printBillDirect(const BillPrint& bill);
+
 // The preview of the bill, from which the operator may print.
 void printGoodsDetail(const BillPrint& bill, QWidget* parent = nullptr);
 

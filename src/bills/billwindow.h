@@ -42,7 +42,8 @@ struct BillKind {
     // The goods that balances a discount: its lines are left out of the totals.
     const char* discountGoods = "00000000";
     // Lines found under the number drawn at activation join the new bill (else they are
-    // deleted as strays).
+    // deleted as strays): the sales bill and the return, whose callers write lines under
+    // the number before they open the window.
     bool keepStrayLines = false;
 };
 

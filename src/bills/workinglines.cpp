@@ -174,6 +174,7 @@ void deleteScratchRow(qint64 rowId)
 }
 
 const ScratchTransfer kReceiptScratch{&kReceiptLines, {{"g_xlh", "g_xlh"}}, false};
+const ScratchTransfer kReturnScratch{&kReturnLines, {{"t_scrq", "t_scrq"}}, false};
 
 namespace {
 

@@ -76,6 +76,8 @@ struct ScratchTransfer {
 };
 // Purchase receipt lines (serial numbers copied).
 extern const ScratchTransfer kReceiptScratch;
+// Purchase return lines (production dates copied).
+extern const ScratchTransfer kReturnScratch;
 
 // Turns every scratch row of operator `operatorName` (the rows the picker shows), in ascending
 // ids, into a line of document `djh`, each with exactly the size and colour rows of the scratch

@@ -24,3 +24,5 @@ inline constexpr BillLineTables kSalesLines{"jxc_lsxssp", "jxc_lsxsspmx", "gl_dj
 
 // Pending bill lines (held purchase receipts and sales bills).
 inline constexpr BillLineTables kPendingLines{"jxc_shsp", "jxc_shspmx", "gl_djh", "sh_sl", "sh_dj", "sh_zje"};
+// Purchase return lines.
+inline constexpr BillLineTables kReturnLines{"jxc_thsp", "jxc_thspmx", "gl_djh", "th_sl", "th_dj", "th_zje"};

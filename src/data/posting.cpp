@@ -102,16 +102,17 @@ void addGoodsJournal(const BillLineTables& t, const JournalHeader& h)
 {
     const QString qty = lineCol(t.quantityColumn);
     const QString amount = lineCol(t.amountColumn);
+    const QString sign = h.negated ? QStringLiteral("-") : QString();
     Transaction tx;
     execSql(QStringLiteral(
                 "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,gl_zje,gl_lr,"
                 "u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,gl_fdmc,gl_dqkc,g_xlh,tid,gl_dzl) "
-                "select :kind,b.%1,:rq,b.g_sn,d.g_name,d.g_jm,d.dw_name,%2,%3,%4,%4-%3*ifnull(d.%6,0),"
+                "select :kind,b.%1,:rq,b.g_sn,d.g_name,d.g_jm,d.dw_name,%2,%8%3,%8%4,%8(%4-%3*ifnull(d.%6,0)),"
                 ":uname,b.a_name,:ck,:ckname,:ghs,:ghsname,d.gg_name,d.color_name,%3,'',0,b.g_xlh,b.id,%7 "
                 "from %5 b join jxc_goods d on d.g_sn=b.g_sn where b.%1=:djh order by b.id")
                 .arg(sqlName(QLatin1String(t.numberColumn)), lineCol(t.priceColumn), qty, amount,
                      sqlName(QLatin1String(t.lineTable)), sqlName(QLatin1String(h.costColumn)),
-                     t.rateColumn ? lineCol(t.rateColumn) : QStringLiteral("null")),
+                     t.rateColumn ? lineCol(t.rateColumn) : QStringLiteral("null"), sign),
             {{QStringLiteral(":kind"), h.kind}, {QStringLiteral(":rq"), h.date}, {QStringLiteral(":uname"), h.handlerName},
              {QStringLiteral(":ck"), h.ckSn}, {QStringLiteral(":ckname"), h.ckName}, {QStringLiteral(":ghs"), h.partnerSn},
              {QStringLiteral(":ghsname"), h.partnerName}, {QStringLiteral(":djh"), h.djh}});

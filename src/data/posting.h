@@ -74,11 +74,15 @@ struct JournalHeader {
     // The goods' price the margin is reckoned against: the preset purchase price "g_jj" or the
     // average purchase price "g_pjjj" (sales).
     const char* costColumn = "g_jj";
+    // Returns write their quantity, amount and margin negated (gl_sysl and gl_dj stay as the
+    // line's), so that sums over a kind and its return give the net figures.
+    bool negated = false;
 };
 // One goods movement row (jxc_goodslist) per line of the document whose goods exists: price,
 // quantity and amount of the line, margin = amount - quantity × the goods' cost column,
 // remaining quantity = the quantity, the goods' descriptive columns, the line's operator,
-// tid = the line's id, and the line's discount rate (gl_dzl) where its table has one.
+// tid = the line's id, and the line's discount rate (gl_dzl) where its table has one
+// (quantity, amount and margin negated for a header marked `negated`).
 void addGoodsJournal(const BillLineTables& t, const JournalHeader& h);
 // One size and colour journal row (jxc_goodslistmx) per size and colour row of the document,
 // paired with its line's journal row by goods and line id; lines without size and colour rows

@@ -51,14 +51,18 @@ QString cgjhPendingLinesSql(const QString& djh)
         .arg(sqlSafe(djh));
 }
 
+QList<BillVariable> supplierContactVariables(const QString& ghsSn)
+{
+    return supplierContact(openSelect(QStringLiteral("select * from jxc_ghsxx where ghs_sn=?"), {{QString(), ghsSn}}));
+}
+
 BillPrint cgjhPrint(const CgjhPrintBill& bill)
 {
     BillPrint p;
     p.templateFile = kTemplate;
     p.linesSql = cgjhLinesSql(bill.djh);
     p.variables = {{QStringLiteral("ghsName"), bill.ghsName.trimmed()}};
-    p.variables += supplierContact(
-        openSelect(QStringLiteral("select * from jxc_ghsxx where ghs_sn=?"), {{QString(), bill.ghsSn}}));
+    p.variables += supplierContactVariables(bill.ghsSn);
     p.variables += {{QStringLiteral("ckName"), bill.ckName},
                     {QStringLiteral("jhDate"), bill.date},
                     {QStringLiteral("Note"), bill.note},

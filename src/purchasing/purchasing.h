@@ -13,3 +13,5 @@ void registerPurchasingPickers();
 void registerPurchasingReceipt();
 // The audit of held receipts and the receipt import.
 void registerPurchasingPendingDialogs();
+// The purchase return with its picker, line dialog, partner card and receipt query.
+void registerPurchasingReturn();

@@ -157,6 +157,11 @@ ReceiptBuilder Shop::receipt() const
     return ReceiptBuilder(*this);
 }
 
+ReturnBuilder Shop::purchaseReturn() const
+{
+    return ReturnBuilder(*this);
+}
+
 ReceiptBuilder::ReceiptBuilder(const Shop& shop)
 {
     m_bill.djh = getMaxDjh(QStringLiteral("jxc_jhd"), QStringLiteral("j_sn"), QStringLiteral("CJ"));
@@ -185,6 +190,12 @@ WorkingLine variantLine(const QString& gSn, double price, std::initializer_list<
     return l;
 }
 
+// A line without size and colour rows.
+WorkingLine plain(const QString& gSn, double price, double qty)
+{
+    return {.gSn = gSn, .price = Money::fromDouble(price), .rows = {}, .quantity = Money::fromDouble(qty)};
+}
+
 }  // namespace
 
 ReceiptBuilder& ReceiptBuilder::line(const QString& gSn, double price, std::initializer_list<VariantQty> rows)
@@ -195,8 +206,7 @@ ReceiptBuilder& ReceiptBuilder::line(const QString& gSn, double price, std::init
 
 ReceiptBuilder& ReceiptBuilder::plainLine(const QString& gSn, double price, double qty)
 {
-    m_lines.append(writeLine(kReceiptLines, m_bill.djh,
-                             {.gSn = gSn, .price = Money::fromDouble(price), .rows = {}, .quantity = Money::fromDouble(qty)}));
+    m_lines.append(writeLine(kReceiptLines, m_bill.djh, plain(gSn, price, qty)));
     return *this;
 }
 
@@ -321,5 +331,74 @@ QString SaleBuilder::post()
 QString ReceiptBuilder::hold()
 {
     savePendingCgjh(record());
+    return m_bill.djh;
+}
+
+// ---- Purchase returns ------------------------------------------------------------------------
+
+ReturnBuilder::ReturnBuilder(const Shop& shop)
+{
+    m_bill.djh = getMaxDjh(QStringLiteral("jxc_thd"), QStringLiteral("gl_djh"), QStringLiteral("CT"));
+    discardLines(kReturnLines, m_bill.djh);
+    m_bill.ghsSn = QStringLiteral("100001");
+    m_bill.ckSn = QStringLiteral("100001");
+    m_bill.date = todayText();
+    m_bill.uSn = shop.handlerSn();
+    m_bill.account = text(u"现金");
+    m_bill.op = operatorName;
+}
+
+ReturnBuilder& ReturnBuilder::line(const QString& gSn, double price, std::initializer_list<VariantQty> rows)
+{
+    writeLine(kReturnLines, m_bill.djh, variantLine(gSn, price, rows));
+    return *this;
+}
+
+ReturnBuilder& ReturnBuilder::plainLine(const QString& gSn, double price, double qty)
+{
+    writeLine(kReturnLines, m_bill.djh, plain(gSn, price, qty));
+    return *this;
+}
+
+ReturnBuilder& ReturnBuilder::fromReceipt(const QString& jSn)
+{
+    const ReturnCopy copy = copyWholeReceipt(jSn, m_bill.djh);
+    if (!copy.header)
+        throw DbError(QStringLiteral("shop fixture: receipt %1 not copied: %2").arg(jSn, copy.refusal));
+    m_bill.ghsSn = copy.header->ghsSn;
+    m_bill.ckSn = nameOf("select ck_sn from jxc_jhd where j_sn=?", jSn);
+    m_bill.uSn = nameOf("select u_sn from jxc_jhd where j_sn=?", jSn);
+    m_bill.receipt = jSn;
+    return *this;
+}
+
+ReturnBuilder& ReturnBuilder::received(double amount)
+{
+    m_bill.received = Money::fromDouble(amount);
+    m_receivedSet = true;
+    return *this;
+}
+
+ReturnBuilder& ReturnBuilder::supplier(const QString& ghsSn) { m_bill.ghsSn = ghsSn; return *this; }
+ReturnBuilder& ReturnBuilder::warehouse(const QString& ckSn) { m_bill.ckSn = ckSn; return *this; }
+ReturnBuilder& ReturnBuilder::account(const QString& name) { m_bill.account = name; return *this; }
+ReturnBuilder& ReturnBuilder::note(const QString& note) { m_bill.note = note; return *this; }
+
+CgthPosting ReturnBuilder::record() const
+{
+    CgthPosting b = m_bill;
+    b.due = Money::fromText(selectValue(QStringLiteral("select sum(th_zje) from jxc_thsp where gl_djh=?"),
+                                        {{QString(), b.djh}}));
+    if (!m_receivedSet)
+        b.received = b.due;
+    b.ghsName = nameOf("select ghs_name from jxc_ghsxx where ghs_sn=?", b.ghsSn);
+    b.ckName = nameOf("select ck_name from jxc_ckxx where ck_sn=?", b.ckSn);
+    b.uName = nameOf("select u_name from jxc_user where u_sn=?", b.uSn);
+    return b;
+}
+
+QString ReturnBuilder::post()
+{
+    postCgth(record());
     return m_bill.djh;
 }

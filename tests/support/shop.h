@@ -15,6 +15,7 @@
 #include "masterdata/partners.h"
 #include "purchasing/cgjhposting.h"
 #include "sales/spxsposting.h"
+#include "purchasing/cgthposting.h"
 #include "support/testdb.h"
 
 #include <QStringList>
@@ -97,6 +98,32 @@ private:
     QVector<qint64> m_lines;
 };
 
+// A purchase return being entered, like the return window: working lines under its number,
+// posted with the amount received back (default: the amount due).
+class ReturnBuilder {
+public:
+    ReturnBuilder& line(const QString& gSn, double price, std::initializer_list<VariantQty> rows);
+    ReturnBuilder& plainLine(const QString& gSn, double price, double qty);
+    // Copies the whole receipt into the return (its supplier, warehouse and handler with it),
+    // as the return from a receipt does; the posting then marks the receipt.
+    ReturnBuilder& fromReceipt(const QString& jSn);
+    ReturnBuilder& received(double amount);
+    ReturnBuilder& supplier(const QString& ghsSn);
+    ReturnBuilder& warehouse(const QString& ckSn);
+    ReturnBuilder& account(const QString& name);
+    ReturnBuilder& note(const QString& note);
+
+    const QString& number() const { return m_bill.djh; }
+    CgthPosting record() const;
+    QString post();
+
+private:
+    friend class Shop;
+    explicit ReturnBuilder(const Shop& shop);
+    CgthPosting m_bill;
+    bool m_receivedSet = false;
+};
+
 class Shop {
 public:
     explicit Shop(const QDateTime& clock = QDateTime(QDate(2013, 5, 28), QTime(10, 0, 0)));
@@ -123,6 +150,8 @@ public:
     // A new sales bill under today's next number, to the default customer from the default
     // warehouse, handled by the shop's handler.
     SaleBuilder sale() const;
+    // A new purchase return under today's next number, like receipt().
+    ReturnBuilder purchaseReturn() const;
 
     const QString& handlerSn() const { return m_handler; }
     TestDb& db() { return m_db; }

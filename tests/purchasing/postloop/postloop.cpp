@@ -1,5 +1,6 @@
 // Posts purchase receipts in a loop until it is killed: the reliability test's victim. A third
-// of the bills are held and audited, a third held only.
+// of the bills are held and audited, a third held only; now and then a whole receipt is
+// returned instead, the return's note being the number of its receipt.
 // Usage: cgjh_postloop <data folder> <seed>. The database holds goods with size and colour
 // groups, suppliers, warehouses and a purchase handler.
 #include "bills/workinglines.h"
@@ -8,6 +9,7 @@
 #include "data/numbering.h"
 #include "purchasing/cgjhpending.h"
 #include "purchasing/cgjhposting.h"
+#include "purchasing/cgthposting.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -62,6 +64,31 @@ int main(int argc, char** argv)
     for (;;) {
         CgjhPosting bill;
         bill.date = QStringLiteral("2013-05-%1").arg(20 + rng.bounded(9));
+        const QString toReturn = rng.bounded(3) == 0
+            ? selectValue(QStringLiteral("select j_sn from jxc_jhd where j_th=0 order by random() limit 1"))
+            : QString();
+        if (!toReturn.isEmpty()) {
+            CgthPosting back;
+            back.date = bill.date;
+            back.djh = getMaxDjhByDate(QStringLiteral("jxc_thd"), QStringLiteral("gl_djh"), QStringLiteral("CT"), back.date);
+            discardLines(kReturnLines, back.djh);
+            const ReturnCopy copy = copyWholeReceipt(toReturn, back.djh);
+            if (!copy.header)
+                return 3;
+            back.ghsSn = copy.header->ghsSn;
+            back.ghsName = copy.header->ghsName;
+            back.ckSn = selectValue(QStringLiteral("select ck_sn from jxc_jhd where j_sn=?"), {{QString(), toReturn}});
+            back.ckName = copy.header->ckName;
+            back.uSn = handler;
+            back.due = copy.header->payable;
+            back.received = copy.header->paid;
+            back.account = QStringLiteral("现金");
+            back.note = toReturn;
+            back.op = operatorName;
+            back.receipt = toReturn;
+            postCgth(back);
+            continue;
+        }
         bill.djh = getMaxDjhByDate(QStringLiteral("jxc_jhd"), QStringLiteral("j_sn"), QStringLiteral("CJ"), bill.date);
         discardLines(kReceiptLines, bill.djh);  // lines left by a killed run under this number
         const int lineCount = 1 + int(rng.bounded(4));
