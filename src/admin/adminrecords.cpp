@@ -39,7 +39,7 @@ QString operatorError(const OperatorInput& in, qint64 exceptId)
         return QStringLiteral("用户名称必须填写！");
     if (in.password.trimmed() != in.password2.trimmed())
         return QStringLiteral("两次密码输入不一致！");
-    const QString taken = selectValue(QStringLiteral("select a_name from jxc_admin where a_name=:n and id<>:id"),
+    const QString taken = selectValue(QStringLiteral("select a_name from jxc_admin where a_name=:n collate binary and id<>:id"),
                                       {{P(":n"), sqlSafeName(in.name.trimmed())}, {P(":id"), exceptId}});
     if (!taken.isEmpty())
         return QStringLiteral("用户名称不能重复！");
@@ -184,9 +184,10 @@ QString modifyOperator(qint64 id, const OperatorInput& in)
 
 QString operatorDeleteRefusal(const QString& name)
 {
+    // Names compare exactly: "Admin" is another operator than "admin".
     const QString used = selectValue(QStringLiteral("select a_name from (select a_name from jxc_jhd where a_name=:n "
-                                                    "limit 1) union select a_name from (select a_name from "
-                                                    "jxc_lsxsd where a_name=:n limit 1)"),
+                                                    "collate binary limit 1) union select a_name from (select a_name "
+                                                    "from jxc_lsxsd where a_name=:n collate binary limit 1)"),
                                      {{P(":n"), name}});
     if (!used.isEmpty())
         return QStringLiteral("该操作员已发生过业务，不能删除！");

@@ -136,11 +136,11 @@ TEST_F(DjcxTest, VoucherDigitCellsAndNamesFollowTheAmount)
         rpt.setVariable(QStringLiteral("stale"), reportQuote(QStringLiteral("x")));
         setPrinPara(rpt, QStringLiteral("GF1"));
         for (const char* cell : {"fen", "jiao", "yuan", "shi", "bai", "qian", "wan", "shiwan", "baiwan", "qianwan", "yi", "shiyi"})
-            EXPECT_EQ(rpt.variable(QString::fromLatin1(cell)), reportQuote(c.cells.value(QString::fromLatin1(cell))))
+            EXPECT_EQ(rpt.variable(QString::fromLatin1(cell)), c.cells.value(QString::fromLatin1(cell)))
                 << c.amount.toStdString() << ' ' << cell;
-        EXPECT_EQ(rpt.variable(QStringLiteral("bTitle")), reportQuote(QStringLiteral("禾岚付款单")));
-        EXPECT_EQ(rpt.variable(QStringLiteral("fkfs")), reportQuote(QStringLiteral("期初应付")));
-        EXPECT_EQ(rpt.variable(QStringLiteral("ghsName")), reportQuote(QStringLiteral("普通供货商")));
+        EXPECT_EQ(rpt.variable(QStringLiteral("bTitle")), QStringLiteral("禾岚付款单"));
+        EXPECT_EQ(rpt.variable(QStringLiteral("fkfs")), QStringLiteral("期初应付"));
+        EXPECT_EQ(rpt.variable(QStringLiteral("ghsName")), QStringLiteral("普通供货商"));
         EXPECT_TRUE(rpt.variable(QStringLiteral("stale")).isEmpty());
     }
     companyShortName.clear();
@@ -151,26 +151,26 @@ TEST_F(DjcxTest, BillsSetTheirVariablesAndLossAndOverflowShareOneTemplate)
     execSql(QStringLiteral("update jxc_xsthd set th_yfje=-200 where gl_djh='XT1'"));
     Report xt;
     setPrinPara(xt, QStringLiteral("XT1"));
-    EXPECT_EQ(xt.variable(QStringLiteral("yf")), reportQuote(moneyToDx(QStringLiteral("200"))));
-    EXPECT_EQ(xt.variable(QStringLiteral("khName")), reportQuote(QStringLiteral("普通客户")));
-    EXPECT_EQ(xt.variable(QStringLiteral("jhDate")), reportQuote(QStringLiteral("2013-05-28")));
-    EXPECT_EQ(xt.variable(QStringLiteral("ckName")), reportQuote(QStringLiteral("主仓库")));
+    EXPECT_EQ(xt.variable(QStringLiteral("yf")), moneyToDx(QStringLiteral("200")));
+    EXPECT_EQ(xt.variable(QStringLiteral("khName")), QStringLiteral("普通客户"));
+    EXPECT_EQ(xt.variable(QStringLiteral("jhDate")), QStringLiteral("2013-05-28"));
+    EXPECT_EQ(xt.variable(QStringLiteral("ckName")), QStringLiteral("主仓库"));
 
     EXPECT_EQ(documentTemplate(QStringLiteral("BS1")), documentTemplate(QStringLiteral("BY1")));
     EXPECT_EQ(documentTemplate(QStringLiteral("BS1")), "bsby.fr3");
     Report bs, by;
     setPrinPara(bs, QStringLiteral("BS1"));
     setPrinPara(by, QStringLiteral("BY1"));
-    EXPECT_EQ(bs.variable(QStringLiteral("title")), reportQuote(QStringLiteral("商品报损单")));
-    EXPECT_EQ(by.variable(QStringLiteral("title")), reportQuote(QStringLiteral("商品报溢单")));
+    EXPECT_EQ(bs.variable(QStringLiteral("title")), QStringLiteral("商品报损单"));
+    EXPECT_EQ(by.variable(QStringLiteral("title")), QStringLiteral("商品报溢单"));
 
     // A transfer's value is its quantities at the preset sale price.
     execSql(QStringLiteral("update jxc_goods set g_sj=30 where g_sn='G1'"));
     execSql(QStringLiteral("insert into jxc_dbsp (gl_djh,g_sn,db_sl) values ('DB1','G1',2)"));
     Report db;
     setPrinPara(db, QStringLiteral("DB1"));
-    EXPECT_EQ(db.variable(QStringLiteral("yf")), reportQuote(moneyToDx(QStringLiteral("60"))));
-    EXPECT_EQ(db.variable(QStringLiteral("ckOut")), reportQuote(QStringLiteral("二号仓")));
+    EXPECT_EQ(db.variable(QStringLiteral("yf")), moneyToDx(QStringLiteral("60")));
+    EXPECT_EQ(db.variable(QStringLiteral("ckOut")), QStringLiteral("二号仓"));
 
     // The view previews the current document with its rows in the shared dataset.
     QList<QString> previews;
@@ -184,7 +184,7 @@ TEST_F(DjcxTest, BillsSetTheirVariablesAndLossAndOverflowShareOneTemplate)
         w->btnView->click();
     });
     setReportInterceptor({});
-    EXPECT_EQ(previews, QList<QString>({reportQuote(QStringLiteral("商品报损单"))}));
+    EXPECT_EQ(previews, QList<QString>({QStringLiteral("商品报损单")}));
 }
 
 }  // namespace
