@@ -120,11 +120,3 @@ QString restoreDatabase(const QString& path)
     connectDb(dbFileName);
     return failed + reason;
 }
-
-QString makeSafetyCopy()
-{
-    const QString target =
-        shopPath(QStringLiteral("系统数据库") + Clock::now().toString(QStringLiteral("yy_MM_dd_hh_mm_ss")) + QStringLiteral(".Dat"));
-    mainDb().backupTo(target);
-    return target;
-}

@@ -1,6 +1,5 @@
 // Backups and restores of the shop's database on plain values: the stored backup settings, a
-// backup made now, the restore of a chosen file and the safety copy made before the closing,
-// the clearing and the resets.
+// backup made now and the restore of a chosen file. (The safety copy is shell/backup.h.)
 #pragma once
 
 #include <QString>
@@ -30,7 +29,3 @@ bool isRestorableDatabase(const QString& path);
 // "<name>.old"), reopened and checked, and any failure puts back and reopens the old file.
 // Returns "" when restored, else the message to show.
 QString restoreDatabase(const QString& path);
-
-// The safety copy made before the closing, the clearing and the resets: "系统数据库" +
-// yy_MM_dd_hh_mm_ss + ".Dat" in the shop's folder. Returns the file written; throws DbError.
-QString makeSafetyCopy();

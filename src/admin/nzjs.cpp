@@ -1,12 +1,12 @@
 #include "admin/nzjs.h"
 
-#include "admin/backuprestore.h"
 #include "admin/closing.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "platform/datagrid.h"
 #include "platform/formkit.h"
 #include "platform/msgbox.h"
+#include "shell/backup.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,17 +26,6 @@ void openClosings()
 }
 
 }  // namespace
-
-bool safetyCopyOrAsk(QWidget* parent)
-{
-    try {
-        const QString path = makeSafetyCopy();
-        msgInfo(QStringLiteral("备份成功！备份文件保存在") + path, parent);
-        return true;
-    } catch (const DbError& e) {
-        return msgYesNo(QStringLiteral("数据库备份失败：") + e.message() + QStringLiteral("，是否继续？"), parent);
-    }
-}
 
 TF_Nzjs::TF_Nzjs(QWidget* parent) : TF_Form(parent)
 {

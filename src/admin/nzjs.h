@@ -27,9 +27,4 @@ protected:
     void FormClose() override;
 };
 
-// The safety copy made before the closing, the clearing and the resets, with its messages:
-// "备份成功！备份文件保存在" + path, or on failure the question whether to go on. False when the
-// user chose not to go on.
-bool safetyCopyOrAsk(QWidget* parent);
-
 extern TF_Nzjs* F_Nzjs;

@@ -1,12 +1,11 @@
 #include "admin/sjql.h"
 
-#include "admin/backuprestore.h"
 #include "admin/clearing.h"
-#include "admin/nzjs.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "platform/formkit.h"
 #include "platform/msgbox.h"
+#include "shell/backup.h"
 #include "shell/commands.h"
 
 #include <QDateEdit>
