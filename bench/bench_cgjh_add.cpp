@@ -8,6 +8,8 @@
 #include "platform/datagrid.h"
 #include "purchasing/cgjh_add.h"
 
+#include <memory>
+
 namespace {
 
 struct Fixture {
@@ -23,10 +25,13 @@ struct Fixture {
     }
 };
 
+std::unique_ptr<Fixture> shared;
+
 Fixture& fixture()
 {
-    static Fixture f;
-    return f;
+    if (!shared)
+        shared = std::make_unique<Fixture>();
+    return *shared;
 }
 
 void BM_CgjhAddOpen100k(benchmark::State& state)
@@ -42,5 +47,5 @@ BENCHMARK(BM_CgjhAddOpen100k)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return runWindowBenchmarks(argc, argv);
+    return runWindowBenchmarks(argc, argv, [] { shared.reset(); });
 }

@@ -32,9 +32,13 @@ struct Fixture {
     }
 };
 
+std::unique_ptr<Fixture> shared;
+
 void BM_SpxsAddOpen100k(benchmark::State& state)
 {
-    static Fixture f;
+    if (!shared)
+        shared = std::make_unique<Fixture>();
+    Fixture& f = *shared;
     int rows = 0;
     measureOpen(state, *f.window, [&] { rows = f.window->DBGridGoods->rowCount(); });
     state.counters["rows"] = rows;
@@ -45,5 +49,5 @@ BENCHMARK(BM_SpxsAddOpen100k)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return runWindowBenchmarks(argc, argv);
+    return runWindowBenchmarks(argc, argv, [] { shared.reset(); });
 }

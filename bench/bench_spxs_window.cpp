@@ -50,14 +50,15 @@ struct Fixture {
 };
 
 // One database at a time: the 100,000-line journal, then the 1,000,000-line one.
+std::unique_ptr<Fixture> shared;
+
 Fixture& fixture(int rows)
 {
-    static std::unique_ptr<Fixture> f;
-    if (!f || f->rows != rows) {
-        f.reset();
-        f = std::make_unique<Fixture>(rows);
+    if (!shared || shared->rows != rows) {
+        shared.reset();
+        shared = std::make_unique<Fixture>(rows);
     }
-    return *f;
+    return *shared;
 }
 
 void BM_SpxsOpen(benchmark::State& state)
@@ -78,5 +79,5 @@ BENCHMARK(BM_SpxsBarcode)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return runWindowBenchmarks(argc, argv);
+    return runWindowBenchmarks(argc, argv, [] { shared.reset(); });
 }

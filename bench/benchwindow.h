@@ -70,7 +70,9 @@ inline void measureBarcodeEnters(benchmark::State& state, QLineEdit& box, int go
 }
 
 // The main of a window benchmark: an offscreen application unless a platform is set.
-inline int runWindowBenchmarks(int argc, char** argv)
+// `teardown` drops the fixture (its windows and its temporary shop folder) while the
+// application still runs.
+inline int runWindowBenchmarks(int argc, char** argv, const std::function<void()>& teardown)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -78,5 +80,6 @@ inline int runWindowBenchmarks(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    teardown();
     return 0;
 }
