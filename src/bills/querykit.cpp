@@ -95,7 +95,7 @@ void QueryExtraFilters::clear()
 void QueryExtraFilters::set(const QString& warehouseCode, const QString& operatorName)
 {
     ckSn = warehouseCode == QLatin1String("-1") ? QString() : warehouseCode;
-    opName = operatorName == QLatin1String("所有操作员") ? QString() : operatorName;
+    opName = operatorName == QStringLiteral("所有操作员") ? QString() : operatorName;
 }
 
 QString QueryExtraFilters::sql(const QString& prefix) const

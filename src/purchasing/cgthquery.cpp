@@ -320,7 +320,7 @@ void CgthQueryPage::clearFilters()
 void CgthQueryPage::setFilters(const QString& ckSn, const QString& opName)
 {
     m_ckSn = ckSn == QLatin1String("-1") ? QString() : ckSn;
-    m_opName = opName == QLatin1String("所有操作员") ? QString() : opName;
+    m_opName = opName == QStringLiteral("所有操作员") ? QString() : opName;
 }
 
 void CgthQueryPage::advancedClick()

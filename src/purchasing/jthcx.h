@@ -11,10 +11,10 @@ class QLabel;
 class QLineEdit;
 
 struct JthcxFilter {
-    QString key;  // supplier code, name, short code or document number (as typed)
-    QString d1;
-    QString d2;
-    QueryExtraFilters extra;
+    QString key{};  // supplier code, name, short code or document number (as typed)
+    QString d1{};
+    QString d2{};
+    QueryExtraFilters extra{};
 };
 
 // The document list: receipts and returns, newest date first, receipts before returns.

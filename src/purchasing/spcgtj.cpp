@@ -51,9 +51,9 @@ QString goodsAndDialog(const SpcgtjFilter& f)
     }
     if (!f.uName.isEmpty())
         s += QStringLiteral(" and a.u_name='%1' ").arg(sqlLit(f.uName));
-    if (f.kind == QLatin1String("进货单"))
+    if (f.kind == QStringLiteral("进货单"))
         s += QStringLiteral(" and a.gl_flag='cj' ");
-    else if (f.kind == QLatin1String("退货单"))
+    else if (f.kind == QStringLiteral("退货单"))
         s += QStringLiteral(" and a.gl_flag='ct' ");
     if (!f.ckSn.isEmpty())
         s += QStringLiteral(" and a.ck_sn='%1' ").arg(sqlLit(f.ckSn));

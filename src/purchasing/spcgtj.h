@@ -14,15 +14,15 @@ class QRadioButton;
 class QTabWidget;
 
 struct SpcgtjFilter {
-    QString d1;
-    QString d2;
-    QString gcSn;     // category code, its sub-categories included; empty: all
-    QString key;      // goods code, short code, name or style (as typed)
-    QString ghsSn;    // supplier picked in the filter dialog
-    QString ghsText;  // else the supplier text typed there (as typed)
-    QString uName;    // handler
-    QString kind;     // "进货单", "退货单" or empty
-    QString ckSn;     // warehouse
+    QString d1{};
+    QString d2{};
+    QString gcSn{};     // category code, its sub-categories included; empty: all
+    QString key{};      // goods code, short code, name or style (as typed)
+    QString ghsSn{};    // supplier picked in the filter dialog
+    QString ghsText{};  // else the supplier text typed there (as typed)
+    QString uName{};    // handler
+    QString kind{};     // "进货单", "退货单" or empty
+    QString ckSn{};     // warehouse
 };
 
 QString spcgtjLinesSql(const SpcgtjFilter& f);

@@ -35,11 +35,11 @@ QString conditions(const YwycgtjFilter& f, const QString& cj, const QString& ct,
         s += QStringLiteral(" and ghs_sn='%1' ").arg(sqlLit(f.ghsSn));
     if (!f.dialogName.isEmpty())
         s += QStringLiteral(" and u_name='%1' ").arg(sqlLit(f.dialogName));
-    if (f.kind == QLatin1String("进货单"))
+    if (f.kind == QStringLiteral("进货单"))
         s += cj;
-    else if (f.kind == QLatin1String("退货单"))
+    else if (f.kind == QStringLiteral("退货单"))
         s += ct;
-    else if (f.kind == QLatin1String("付款单"))
+    else if (f.kind == QStringLiteral("付款单"))
         s += gf;
     if (!f.ckSn.isEmpty())
         s += QStringLiteral(" and ck_sn='%1' ").arg(sqlLit(f.ckSn));

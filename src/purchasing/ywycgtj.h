@@ -11,13 +11,13 @@ class QLabel;
 class QTabWidget;
 
 struct YwycgtjFilter {
-    QString d1;
-    QString d2;
-    QString boxName;     // the window's salesman box; empty: all
-    QString ghsSn;       // supplier picked in the filter dialog
-    QString dialogName;  // salesman of the filter dialog
-    QString kind;        // "进货单", "退货单", "付款单" or empty
-    QString ckSn;        // warehouse
+    QString d1{};
+    QString d2{};
+    QString boxName{};     // the window's salesman box; empty: all
+    QString ghsSn{};       // supplier picked in the filter dialog
+    QString dialogName{};  // salesman of the filter dialog
+    QString kind{};        // "进货单", "退货单", "付款单" or empty
+    QString ckSn{};        // warehouse
 };
 
 // Tab 1: receipts, returns and payments (a payment's positive amount paid, a negative one

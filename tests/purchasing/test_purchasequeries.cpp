@@ -18,6 +18,7 @@
 
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -62,7 +63,7 @@ TEST_F(PurchaseQueries, DocumentQueryShowsReturnsNegativeFiltersAndPreviewsBySiz
     TF_Form::scriptNextOpening(QStringLiteral("TF_Jthcx"), [&](TF_Form* w) {
         auto* f = static_cast<TF_Jthcx*>(w);
         EXPECT_EQ(column(f->gridJhd, "djh"), receipt + " " + ret);  // on one date receipts first
-        EXPECT_EQ(column(f->gridJhd, "yfje"), "1060 -240");
+        EXPECT_EQ(column(f->gridJhd, "yfje"), "900 -240");
         EXPECT_EQ(column(f->gridJhd, "wfje"), "0 0");
         f->gridJhd->setCurrentRow(1);
         EXPECT_EQ(column(f->gridJhsp, "gl_sl") + "/" + column(f->gridJhsp, "gl_zje"), "-3/-240");
