@@ -8,6 +8,7 @@
 #include "members/hygl_pwd.h"
 #include "members/hygl_sf.h"
 #include "members/hyxf.h"
+#include "members/hyxf_pl.h"
 #include "members/memberdata.h"
 #include "members/memberqueries.h"
 #include "platform/datagrid.h"
@@ -199,6 +200,32 @@ TEST_F(MemberWindows, RegisterCommandsOnTheCurrentMember)
     EXPECT_EQ(value(QStringLiteral("select hy_mm from jxc_hyxx where hy_sn='%1'").arg(buyer)), QString());
     EXPECT_TRUE(value(QStringLiteral("select hy_sn from jxc_hyxx where hy_sn='%1'").arg(plain)).isEmpty());
     EXPECT_EQ(value(QStringLiteral("select count(*) from jxc_hyxf")), QStringLiteral("1"));  // its history stays
+}
+
+TEST_F(MemberWindows, BatchTopUpClearsOldTicksAndTopsUpTheTicked)
+{
+    const QString a = shop.member(QStringLiteral("1"), QStringLiteral("甲"));
+    shop.member(QStringLiteral("2"), QStringLiteral("乙"));
+    execSql(QStringLiteral("update jxc_hyxx set hy_chk=1"));  // ticks left from an earlier batch
+    openScripted<TF_Hyxf_pl>(F_Hyxf_pl, [&](TF_Hyxf_pl* w) {
+        ASSERT_EQ(w->DBGrid1->rowCount(), 2);
+        EXPECT_EQ(value(QStringLiteral("select count(*) from jxc_hyxx where hy_chk<>0")), QStringLiteral("0"));
+        w->chkAll->click();
+        EXPECT_EQ(value(QStringLiteral("select count(*) from jxc_hyxx where hy_chk<>0")), QStringLiteral("3"));
+        w->chkAll->click();
+        setMemberTick(a, true);
+        QTest::keyClicks(w->edtJe, QStringLiteral("5"));  // "0" + "5": the credit follows the amount
+        EXPECT_EQ(w->edtSjje->text(), w->edtJe->text());
+        w->edtJe->setText(QStringLiteral("-1"));
+        w->btnOK->click();
+        w->edtJe->setText(QStringLiteral("50"));
+        w->edtSjje->setText(QStringLiteral("60"));
+        w->btnOK->click();
+    });
+    EXPECT_EQ(MsgScript::texts(),
+              QStringList({QStringLiteral("储值金额不能为负数！"), QStringLiteral("共有1个会员卡续费成功！")}));
+    EXPECT_EQ(value(QStringLiteral("select hy_zhje from jxc_hyxx where hy_sn='%1'").arg(a)), QStringLiteral("60"));
+    EXPECT_EQ(cash(), QStringLiteral("50"));
 }
 
 TEST(MemberQueries, BirthdayWindowCrossesTheYear)
