@@ -2,13 +2,13 @@
 // the goods list, the categories and the picked list, and the first screen is drawn).
 #include "benchcatalogue.h"
 #include "benchdb.h"
+#include "benchwindow.h"
 #include "data/globals.h"
 #include "data/schema/schema.h"
 #include "platform/datagrid.h"
 #include "purchasing/cgjh_add.h"
 
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -25,25 +25,20 @@ struct Fixture {
     }
 };
 
+std::unique_ptr<Fixture> shared;
+
 Fixture& fixture()
 {
-    static Fixture f;
-    return f;
+    if (!shared)
+        shared = std::make_unique<Fixture>();
+    return *shared;
 }
 
 void BM_CgjhAddOpen100k(benchmark::State& state)
 {
     Fixture& f = fixture();
     int rows = 0;
-    for (auto _ : state) {
-        f.window->show();
-        QCoreApplication::processEvents();
-        rows = f.window->DBGridGoods->rowCount();
-        state.PauseTiming();
-        f.window->close();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
+    measureOpen(state, *f.window, [&] { rows = f.window->DBGridGoods->rowCount(); });
     state.counters["rows"] = rows;
 }
 BENCHMARK(BM_CgjhAddOpen100k)->Unit(benchmark::kMillisecond);
@@ -52,11 +47,5 @@ BENCHMARK(BM_CgjhAddOpen100k)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [] { shared.reset(); });
 }

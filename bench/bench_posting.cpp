@@ -38,7 +38,7 @@ struct Fixture : PostingBenchDb {
                 "printf('2000%04d',i%50) as g from seq where i<?",
                 {{QString(), receipts}});
         execSql("alter table hist add sn text");
-        execSql("update hist set sn=printf('CJ%s%06d',strftime('%y%m%d',rq),10001+i/120)");
+        execSql("update hist set sn=printf('CJ%s%06d',substr(strftime('%Y%m%d',rq),3),10001+i/120)");
         execSql("insert into jxc_jhd (j_sn,ghs_sn,ck_sn,j_jhrq,j_yfje,j_sfje,u_sn,j_note,a_name,j_sn2,j_yhje,j_th,j_qk) "
                 "select sn,'100001','100001',rq,100,90,'200001','','张三','',0,0,0 from hist order by i");
         execSql("insert into jxc_jhsp (j_sn,jh_dj,jh_sl,jh_zje,g_sn,a_name) select sn,10,10,100,g,'张三' from hist order by i");

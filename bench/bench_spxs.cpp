@@ -36,7 +36,7 @@ struct Fixture : PostingBenchDb {
                 "printf('2000%04d',i%50) as g from seq where i<?",
                 {{QString(), bills}});
         execSql("alter table hist add sn text");
-        execSql("update hist set sn=printf('XS%s%06d',strftime('%y%m%d',rq),10001+i/1825)");
+        execSql("update hist set sn=printf('XS%s%06d',substr(strftime('%Y%m%d',rq),3),10001+i/1825)");
         execSql("insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,ls_xsrq,ls_yfje,ls_sfje,u_sn,ls_note,a_name,gl_djh2,ls_yhje,ls_th,ls_qk) "
                 "select sn,'100001','100001',rq,200,180,'200001','','张三','',0,0,0 from hist order by i");
         execSql("insert into jxc_lsxssp (gl_djh,ls_dj,ls_sl,ls_zje,ls_dzl,ls_zhje,g_sn,a_name) "

@@ -34,6 +34,7 @@ inline void seedBenchCatalogue(int goods)
                                 {"cmz_name", QStringLiteral("不关心尺码")},
                                 {"g_kc", i % 50},
                                 {"g_jj", (i % 1000) * 0.25},
+                                {"g_pjjj", (i % 1000) * 0.25},
                                 {"g_sj", (i % 1000) * 0.5},
                                 {"g_sccs", QStringLiteral("默认品牌")},
                                 {"g_sptm", QString::number(6900000000000LL + i)},

@@ -4,6 +4,7 @@
 #include "accounts/accounts.h"
 #include "admin/admin.h"
 #include "masterdata/masterdata.h"
+#include "members/members.h"
 #include "purchasing/purchasing.h"
 #include "sales/sales.h"
 #include "shell/startup.h"
@@ -17,5 +18,6 @@ int main(int argc, char** argv)
     registerSalesWindows();
     registerAccountsWindows();
     registerAdminWindows();
+    registerMembersWindows();
     return runProgram(argc, argv);
 }

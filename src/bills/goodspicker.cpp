@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -33,6 +34,8 @@ namespace {
 
 const QStringList kKeyFields{QStringLiteral("g_name"), QStringLiteral("g_jm"), QStringLiteral("g_sn"),
                              QStringLiteral("gg_name")};
+// The recent list is searched without the style.
+const QStringList kRecentKeyFields{QStringLiteral("g_name"), QStringLiteral("g_jm"), QStringLiteral("g_sn")};
 
 void addColumns(DataGrid* grid, const QVector<TF_GoodsPicker::Column>& columns)
 {
@@ -124,6 +127,25 @@ TF_GoodsPicker::TF_GoodsPicker(const Texts& texts, const Queries& queries, QWidg
     byCategory->addWidget(DBGridGoods2);
     byCategory->setStretchFactor(1, 1);
     PageControl1->addTab(byCategory, QStringLiteral("商品列表"));
+    if (!texts.recentColumns.isEmpty()) {
+        auto* recent = new QWidget;
+        recent->setObjectName(QStringLiteral("TabRecent"));
+        RadioButtonJh = new QRadioButton(QStringLiteral("最近进货商品"));
+        RadioButtonJh->setObjectName(QStringLiteral("RadioButtonJh"));
+        RadioButtonJh->setChecked(true);
+        RadioButtonXs = new QRadioButton(QStringLiteral("最近销售商品"));
+        RadioButtonXs->setObjectName(QStringLiteral("RadioButtonXs"));
+        DBGridRecent = goodsGrid("DBGridRecent", queries.recentGoods, texts.recentColumns, texts.recentFooter);
+        auto* radios = new QHBoxLayout;
+        radios->addWidget(RadioButtonJh);
+        radios->addWidget(RadioButtonXs);
+        radios->addStretch(1);
+        auto* recentLayout = new QVBoxLayout(recent);
+        recentLayout->setContentsMargins(0, 0, 0, 0);
+        recentLayout->addLayout(radios);
+        recentLayout->addWidget(DBGridRecent, 1);
+        PageControl1->addTab(recent, QStringLiteral("最近商品"));
+    }
     find->addWidget(PageControl1, 1);
 
     // Right: the picked goods.
@@ -167,8 +189,23 @@ TF_GoodsPicker::TF_GoodsPicker(const Texts& texts, const Queries& queries, QWidg
         N_Frequency->setCheckable(true);
         N_Frequency->setChecked(true);
         connect(N_Frequency, &QAction::triggered, this, [this](bool on) { runGuarded([this, on] { setByFrequency(on); }); });
-        popupOn(DBGridGoods, PopupMenuGoods);
-        popupOn(DBGridGoods2, PopupMenuGoods);
+        if (texts.bundleMenu) {
+            QMenu* bundle = PopupMenuGoods->addMenu(QStringLiteral("拆分捆绑商品(&Z)"));
+            struct BundleItem {
+                const char* name;
+                const char* text;
+                const char* mode;
+            };
+            for (const BundleItem& b : {BundleItem{"N_Split", "拆分(&Y)", "cf"}, BundleItem{"N_Bundle", "捆绑(&Z)", "kb"}}) {
+                QAction* item = bundle->addAction(QString::fromUtf8(b.text));
+                item->setObjectName(QLatin1String(b.name));
+                const QString word = QLatin1String(b.mode);
+                connect(item, &QAction::triggered, this, [this, word] { runGuarded([this, word] { handToBundle(word); }); });
+            }
+        }
+        for (DataGrid* grid : {DBGridGoods, DBGridGoods2, DBGridRecent})
+            if (grid)
+                popupOn(grid, PopupMenuGoods);
     }
     PopupMenuSele = new QMenu(this);
     PopupMenuSele->setObjectName(QStringLiteral("PopupMenuSele"));
@@ -193,8 +230,9 @@ TF_GoodsPicker::TF_GoodsPicker(const Texts& texts, const Queries& queries, QWidg
     onClicked(btnDel, [this] { btnDelClick(); });
     setMainAction([this] { btnOKClick(); });
     setEscCloses(true);
-    for (DataGrid* grid : {DBGridGoods, DBGridGoods2})
-        connect(grid, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnAddClick(); }); });
+    for (DataGrid* grid : {DBGridGoods, DBGridGoods2, DBGridRecent})
+        if (grid)
+            connect(grid, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnAddClick(); }); });
     connect(DBGridSele, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnModiClick(); }); });
     connect(tKey, &QLineEdit::textChanged, this, [this] { applyKey(); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
@@ -208,6 +246,11 @@ TF_GoodsPicker::TF_GoodsPicker(const Texts& texts, const Queries& queries, QWidg
             reloadShownGoods();
         });
     });
+    if (RadioButtonJh)
+        connect(RadioButtonJh, &QRadioButton::toggled, this, [this] {
+            if (recentShown())
+                runGuarded([this] { reloadRecent(); });
+        });
     if (queries.categories)
         connect(queries.categories, &NamedQuery::resultChanged, this, [this] { fillHistory(); });
 }
@@ -229,8 +272,32 @@ QString TF_GoodsPicker::quoted(const QString& text)
     return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
 }
 
+QString TF_GoodsPicker::recentGoodsSql(bool sales) const
+{
+    const QString frequency = sales ? QStringLiteral("g_xspl") : QStringLiteral("g_cgpl");
+    return QStringLiteral("select a.g_sn,a.g_name,a.dw_name,a.gg_name,a.color_name,a.%1 as pl,a.g_jm,b.kdrq as gl_kdrq,"
+                          "a.g_kc,c.kc_sl from jxc_goods a,(select g_sn,max(gl_kdrq) as kdrq from (select g_sn,gl_kdrq "
+                          "from jxc_goodslist where gl_flag='%2' and g_sn<>'00000000' order by id desc limit 20) "
+                          "group by g_sn) b,jxc_kcsp c where a.g_sn=b.g_sn and a.g_sn=c.g_sn and c.ck_sn=%3 "
+                          "order by a.%1 desc")
+        .arg(frequency, sales ? QStringLiteral("xs") : QStringLiteral("cj"), quoted(goodsPickerTarget.warehouse));
+}
+
+QString TF_GoodsPicker::bundleWarehouseName() const
+{
+    return selectValue(QStringLiteral("select ck_name from jxc_ckxx where ck_sn=?"),
+                       {{QString(), goodsPickerTarget.warehouse}});
+}
+
+bool TF_GoodsPicker::recentShown() const
+{
+    return DBGridRecent && PageControl1->currentIndex() == 2;
+}
+
 DataGrid* TF_GoodsPicker::shownGoods() const
 {
+    if (recentShown())
+        return DBGridRecent;
     return PageControl1->currentIndex() == 0 ? DBGridGoods : DBGridGoods2;
 }
 
@@ -244,6 +311,8 @@ void TF_GoodsPicker::FormActivate()
     }
     tKey->clear();
     DBGridGoods2->clearFilter();
+    if (DBGridRecent)
+        DBGridRecent->clearFilter();
     openQuery(m_queries.allGoods, allGoodsSql(m_byFrequency));
     openQuery(m_queries.categories, m_queries.categories->designSql());
     if (QTreeWidgetItem* leaf = TreeView1->firstLeaf())
@@ -256,7 +325,13 @@ void TF_GoodsPicker::FormActivate()
 
 void TF_GoodsPicker::reloadShownGoods()
 {
-    if (PageControl1->currentIndex() == 0)
+    if (recentShown()) {
+        {
+            const QSignalBlocker quiet(RadioButtonJh);  // listed once, below
+            RadioButtonJh->setChecked(true);
+        }
+        reloadRecent();
+    } else if (PageControl1->currentIndex() == 0)
         openQuery(m_queries.allGoods, allGoodsSql(m_byFrequency));
     else
         reloadCategoryGoods();
@@ -265,6 +340,11 @@ void TF_GoodsPicker::reloadShownGoods()
 void TF_GoodsPicker::reloadCategoryGoods()
 {
     openQuery(m_queries.categoryGoods, categoryGoodsSql(TreeView1->currentCode(), m_byFrequency));
+}
+
+void TF_GoodsPicker::reloadRecent()
+{
+    openQuery(m_queries.recentGoods, recentGoodsSql(RadioButtonXs->isChecked()));
 }
 
 void TF_GoodsPicker::reloadPicked(bool toLast)
@@ -288,7 +368,7 @@ void TF_GoodsPicker::fillHistory()
 
 void TF_GoodsPicker::applyKey()
 {
-    shownGoods()->setSearch(tKey->text(), kKeyFields);
+    shownGoods()->setSearch(tKey->text(), recentShown() ? kRecentKeyFields : kKeyFields);
 }
 
 void TF_GoodsPicker::setByFrequency(bool on)
@@ -296,7 +376,8 @@ void TF_GoodsPicker::setByFrequency(bool on)
     m_byFrequency = on;
     if (N_Frequency)
         N_Frequency->setChecked(on);
-    reloadShownGoods();
+    if (!recentShown())
+        reloadShownGoods();
 }
 
 // ---- Commands ------------------------------------------------------------------------------
@@ -378,6 +459,26 @@ void TF_GoodsPicker::btnNewGoodsClick()
         reloadCategoryGoods();
 }
 
+void TF_GoodsPicker::handToBundle(const QString& mode)
+{
+    const DataGrid* grid = shownGoods();
+    const int row = grid->currentRow();
+    if (row < 0)
+        return;
+    struct Clear {
+        ~Clear()
+        {
+            curGoodsSn.clear();
+            modeFlag.clear();
+            ckNameParam.clear();
+        }
+    } clear;
+    curGoodsSn = grid->value(row, QStringLiteral("g_sn"));
+    modeFlag = mode;
+    ckNameParam = bundleWarehouseName();
+    openBundleWindow();
+}
+
 void TF_GoodsPicker::transfer()
 {
     const Transfer target = transferTarget();
@@ -434,6 +535,8 @@ bool TF_GoodsPicker::FormCloseQuery()
 
 void TF_GoodsPicker::FormClose()
 {
-    for (NamedQuery* q : {m_queries.allGoods, m_queries.picked, m_queries.categories, m_queries.categoryGoods})
-        q->close();
+    for (NamedQuery* q : {m_queries.allGoods, m_queries.picked, m_queries.categories, m_queries.categoryGoods,
+                          m_queries.recentGoods})
+        if (q)
+            q->close();
 }

@@ -12,6 +12,12 @@
 // picked rows asks whether to hand them over. A derived picker gives its texts and columns,
 // the queries of its lists, its line dialog and mode words, its stock check, the way it
 // creates new goods and where its list goes.
+//
+// A picker may add a third tab, "最近商品": the goods of the last 20 purchase or sales
+// movements (two radio buttons) that have a stock row in the bill's warehouse, each with the
+// date of its latest such movement. It may also offer, in the goods lists' menu, the hand-off
+// of the current goods to the bundle window ("拆分(&Y)", "捆绑(&Z)"), so that a bundle is made
+// on the spot from goods in stock.
 #pragma once
 
 #include "platform/form.h"
@@ -27,6 +33,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QRadioButton;
 class QTabWidget;
 class TF_LineDialog;
 struct ScratchTransfer;
@@ -58,6 +65,9 @@ public:
         QString categoryFooter;         // the same of the second list: "合计数量"
         QVector<Column> pickedColumns;  // the picked list; "ts_sl" and "ts_zje" are summed
         QString frequencyItem;          // "按进货频率排序(&X)"; empty: the goods lists have no menu
+        QVector<Column> recentColumns{};  // the tab "最近商品"; empty: no such tab
+        QString recentFooter{};           // under its code column: "合计："
+        bool bundleMenu = false;          // "拆分捆绑商品(&Z)" in the goods lists' menu
         bool clearScratchOnOpen = false;  // every visit starts with empty scratch tables
         QString closePrompt = QStringLiteral("当前单据还未保存，是否保存？");
     };
@@ -67,6 +77,7 @@ public:
         NamedQuery* categoryGoods;  // second tab
         NamedQuery* categories;     // the tree and the flat list
         NamedQuery* picked;         // the scratch list
+        NamedQuery* recentGoods = nullptr;  // third tab, when the picker has it
     };
     // Where "确定" writes the scratch list; no transfer: nothing is written.
     struct Transfer {
@@ -82,6 +93,10 @@ public:
     void btnNewGoodsClick(); // "添加新商品", "添加新商品(&W)"
     void btnOKClick();       // "确定(F5)": the transfer, then close
     void setByFrequency(bool on);  // "按...频率排序(&X)"
+    // "拆分(&Y)" ("cf") and "捆绑(&Z)" ("kb"): hand the current goods of the shown list, the
+    // mode word and the bill's warehouse name to the bundle window; the globals are cleared when
+    // it closes.
+    void handToBundle(const QString& mode);
     bool byFrequency() const { return m_byFrequency; }
 
     // Hands the scratch list to the bill (transferTarget) and empties it.
@@ -100,6 +115,9 @@ public:
     QMenu* PopupMenuGoods = nullptr;
     QMenu* PopupMenuSele = nullptr;
     QAction* N_Frequency = nullptr;
+    DataGrid* DBGridRecent = nullptr;          // tab "最近商品"
+    QRadioButton* RadioButtonJh = nullptr;     // "最近进货商品"
+    QRadioButton* RadioButtonXs = nullptr;     // "最近销售商品"
 
 protected:
     TF_GoodsPicker(const Texts& texts, const Queries& queries, QWidget* parent = nullptr);
@@ -121,6 +139,14 @@ protected:
     virtual void openNewGoodsDialog() {}
     // The picked list's text: the operator's scratch rows.
     virtual QString pickedSql() const;
+    // The recent list's text: the goods of the last 20 purchase (or sales) journal rows with a
+    // stock row in the bill's warehouse, with their latest date `gl_kdrq`, total stock `g_kc`
+    // and the warehouse's `kc_sl`, most purchased (most sold) first.
+    virtual QString recentGoodsSql(bool sales) const;
+    // Opens the bundle window; the globals it reads are set.
+    virtual void openBundleWindow() {}
+    // The warehouse name handed to the bundle window: the bill's warehouse.
+    virtual QString bundleWarehouseName() const;
 
     void FormActivate() override;
     bool FormKeyDown(QKeyEvent* event) override;
@@ -129,6 +155,7 @@ protected:
 
     // The goods list of the shown tab.
     DataGrid* shownGoods() const;
+    bool recentShown() const;
     // A text as an SQL string literal (codes and names in the lists' texts).
     static QString quoted(const QString& text);
 
@@ -136,6 +163,7 @@ private:
     void openLineDialog(const QString& goods, const QString& mode, qint64 rowId);
     void reloadShownGoods();
     void reloadCategoryGoods();
+    void reloadRecent();
     void reloadPicked(bool toLast);
     void fillHistory();
     void applyKey();

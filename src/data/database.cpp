@@ -84,7 +84,11 @@ inline QString textOf(sqlite3_stmt* st, int col)
     return QString::fromUtf8(p, sqlite3_column_bytes(st, col));
 }
 
-inline QString integerText(sqlite3_int64 v) { return QString::number(v); }
+// Zero, the commonest value of a summary's columns, as static text: no allocation per cell.
+inline QString integerText(sqlite3_int64 v)
+{
+    return v == 0 ? QStringLiteral("0") : QString::number(v);
+}
 
 QString valueText(sqlite3_stmt* st, int col, ColumnKind kind)
 {

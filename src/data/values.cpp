@@ -14,6 +14,8 @@ QString unitsText(qint64 units)
 {
     const bool neg = units < 0;
     const quint64 a = neg ? quint64(0) - quint64(units) : quint64(units);
+    if (a == 0)
+        return QStringLiteral("0");  // static text: no allocation
     quint64 whole = a / 10000;
     quint64 frac = a % 10000;
     QString s = QString::number(whole);

@@ -11,6 +11,7 @@
 #include "masterdata/khgl_add.h"
 #include "masterdata/khgl_modi.h"
 #include "platform/formkit.h"
+#include "platform/iconlistview.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 #include "platform/shellopen.h"
@@ -21,7 +22,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -91,16 +94,17 @@ TF_Htgl::TF_Htgl(QWidget* parent) : TF_Form(parent)
     lblCaption = label("lblCaption");
     lblCount = label("lblCount");
     lblUser = label("lblUser");
-    ListView1 = new QTreeWidget(this);
+    ListStyles = new IconListView(this);
+    ListStyles->setObjectName(QStringLiteral("ListStyles"));
+    ListView1 = ListStyles->tree();
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setRootIsDecorated(false);
-    ListView1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    ListStyles->addStyleMenu(PopupMenu1, QStringLiteral("查看(W)"));
     for (auto [text, target] : {std::pair{QStringLiteral("增加(&X)"), btnAdd}, std::pair{QStringLiteral("修改(&Y)"), btnModi},
-                                std::pair{QStringLiteral("删除(&Z)"), btnDel}}) {
-        auto* a = new QAction(text, ListView1);
-        connect(a, &QAction::triggered, target, &QToolButton::click);
-        ListView1->addAction(a);
-    }
+                                std::pair{QStringLiteral("删除(&Z)"), btnDel}})
+        connect(PopupMenu1->addAction(text), &QAction::triggered, target, &QToolButton::click);
+    ListStyles->setPopupMenu(PopupMenu1);
 
     pnlFind = new QWidget(this);
     pnlFind->setObjectName(QStringLiteral("pnlFind"));
@@ -135,13 +139,13 @@ TF_Htgl::TF_Htgl(QWidget* parent) : TF_Form(parent)
     auto* body = new QHBoxLayout;
     body->addWidget(pnlFind);
     body->addLayout(info);
-    body->addWidget(ListView1, 1);
+    body->addWidget(ListStyles, 1);
     auto* main = new QVBoxLayout(this);
     main->addLayout(bar);
     main->addLayout(body, 1);
 
-    connect(ListView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ListView1Click(item); });
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this,
+    connect(ListStyles, &IconListView::itemClicked, this, [this](QTreeWidgetItem* item) { ListView1Click(item); });
+    connect(ListStyles, &IconListView::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { runGuarded([this, item] { ListView1DblClick(item); }); });
     onClicked(btnAdd, [this] { btnAddClick(); });
     onClicked(btnModi, [this] { btnModiClick(); });
@@ -156,6 +160,7 @@ TF_Htgl::TF_Htgl(QWidget* parent) : TF_Form(parent)
 void TF_Htgl::FormActivate()
 {
     pnlFind->hide();
+    ListStyles->setViewStyle(IconListView::Style::LargeIcon);
     for (QLabel* l : {lblCaption, lblCount, lblUser})
         l->clear();
     showLevel(kTop, QStringLiteral("供货商或客户"));
@@ -171,8 +176,12 @@ void TF_Htgl::showLevel(const QString& level, const QString& title)
 void TF_Htgl::reload()
 {
     ListView1->clear();
-    auto add = [this](const QStringList& texts, const QString& code, const QString& detail) {
+    // Kinds and partners hold contracts as folders hold files.
+    const QIcon icon =
+        style()->standardIcon(m_level == kTop || isPartnerKind(m_level) ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+    auto add = [this, &icon](const QStringList& texts, const QString& code, const QString& detail) {
         auto* item = new QTreeWidgetItem(ListView1, texts);
+        item->setIcon(0, icon);
         item->setData(0, kCodeRole, code);
         item->setData(0, kDetailRole, detail);
     };

@@ -5,9 +5,11 @@
 
 #include "platform/form.h"
 
+class IconListView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QToolButton;
 class QTreeWidget;
@@ -29,7 +31,9 @@ public:
     QLabel* lblCaption = nullptr;
     QLabel* lblCount = nullptr;
     QLabel* lblUser = nullptr;
-    QTreeWidget* ListView1 = nullptr;
+    IconListView* ListStyles = nullptr;  // the items in the style chosen under "查看(W)"
+    QTreeWidget* ListView1 = nullptr;    // the items, and their details style
+    QMenu* PopupMenu1 = nullptr;
     QWidget* pnlFind = nullptr;
     QLineEdit* tFindKey = nullptr;
     QComboBox* comRange = nullptr;

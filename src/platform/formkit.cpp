@@ -7,6 +7,34 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QValidator>
+
+namespace {
+
+// Keeps whole characters: the box's length cuts text in UTF-16 units and may leave half of a
+// character outside the basic plane, which would be stored as "?".
+class WholeCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (input.at(i).isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate()) {
+                ++i;
+                continue;
+            }
+            if (input.at(i).isSurrogate()) {
+                input.remove(i, 1);
+                if (pos > i)
+                    --pos;
+                --i;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
 
 QPushButton* namedButton(QWidget* parent, const char* objectName, const QString& text)
 {
@@ -21,6 +49,7 @@ QLineEdit* nameBox(QWidget* parent, const char* objectName, int maxLength)
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(objectName));
     box->setMaxLength(maxLength);
+    box->setValidator(new WholeCharacters(box));
     installKeyFilter(box);
     return box;
 }

@@ -13,7 +13,8 @@ class QWidget;
 
 // A push button that Enter does not press unless the window says so.
 QPushButton* namedButton(QWidget* parent, const char* objectName, const QString& text);
-// A box of at most `maxLength` characters that drops the typed key filter's characters.
+// A box of at most `maxLength` characters that drops the typed key filter's characters and never
+// keeps half of a character that takes two UTF-16 units.
 QLineEdit* nameBox(QWidget* parent, const char* objectName, int maxLength);
 // A row of buttons pushed to the right.
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);

@@ -200,7 +200,7 @@ bool Report::print(int copies, QWidget* parent) const
 {
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer);
-    ReportJob job{ReportJob::Kind::Print, this, copies, &printer, QString()};
+    ReportJob job{ReportJob::Kind::Print, this, copies, &printer, QString(), {}};
     bool confirmed = false;
     if (!interceptReportJob(job, &confirmed)) {
         QPrintDialog dialog(&printer, parent);
@@ -216,7 +216,7 @@ bool Report::print(int copies, QWidget* parent) const
 bool Report::printDirect(int copies, const QString& printerName) const
 {
     QPrinter printer(QPrinter::HighResolution);
-    ReportJob job{ReportJob::Kind::PrintDirect, this, copies, &printer, QString()};
+    ReportJob job{ReportJob::Kind::PrintDirect, this, copies, &printer, QString(), {}};
     bool go = false;
     if (!interceptReportJob(job, &go)) {
         const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
@@ -236,7 +236,7 @@ void Report::preview(QWidget* parent) const
 {
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer);
-    ReportJob job{ReportJob::Kind::Preview, this, 1, &printer, QString()};
+    ReportJob job{ReportJob::Kind::Preview, this, 1, &printer, QString(), {}};
     bool ignored = false;
     if (interceptReportJob(job, &ignored))
         return;

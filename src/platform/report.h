@@ -99,6 +99,7 @@ struct ReportJob {
     int copies = 1;
     QPrinter* printer = nullptr;     // printing: the printer the copies go to (a test may point it at a PDF file)
     QString path;                    // design: the template file
+    QStringList datasets;            // design: the datasets offered beside the template's own
 };
 // Installed by tests: preview, printing and the designer call it instead of showing a window
 // or a dialog. Its answer stands for the print dialog (true: confirmed) or for the designer

@@ -902,6 +902,7 @@ bool designReport(const QString& path, QWidget* parent, const QHash<QString, QSt
     ReportJob job;
     job.kind = ReportJob::Kind::Design;
     job.path = path;
+    job.datasets = datasetFields.keys();
     bool saved = false;
     if (interceptReportJob(job, &saved))
         return saved;

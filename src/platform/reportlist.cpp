@@ -7,6 +7,9 @@ constexpr double kLine = 5.5;   // mm per header or summary line
 
 QString fieldExpr(const QString& dataset, const QString& field)
 {
+    // An expression of its own ("[LINE#]") stands as it is.
+    if (field.startsWith(QLatin1Char('[')))
+        return field;
     return QStringLiteral("[%1.\"%2\"]").arg(dataset, field);
 }
 

@@ -14,7 +14,7 @@ struct ReportListColumn {
     {
     }
     QString caption;
-    QString field;
+    QString field;      // a field of the dataset, or an expression in brackets ("[LINE#]")
     double width;  // mm; the columns are narrowed together when they do not fit the page
     ReportHAlign align;
     QString format;     // number format of the field ("0.00")

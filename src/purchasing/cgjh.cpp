@@ -637,7 +637,7 @@ void TF_Cgjh::buildPendingPage(QWidget* page)
     DBGridShdj->addColumn(QStringLiteral("gl_djh2"), QStringLiteral("原始单号"), 90);
     DBGridShdj->addColumn(QStringLiteral("sh_note"), QStringLiteral("备注"), 150);
     DBGridShdj->setCellStyle([](int row, const QString& field, CellStyle& style) {
-        if (field == QLatin1String("status") && DataModule->Q_Shdj->value(row, field) == QLatin1String("未审核"))
+        if (field == QLatin1String("status") && DataModule->Q_Shdj->value(row, field) == QStringLiteral("未审核"))
             style.text = Qt::red;
     });
     connect(DBGridShdj, &DataGrid::currentRowChanged, this, [this] { runGuarded([this] { setShspList(); }); });

@@ -1,12 +1,12 @@
 #include "purchasing/cgth_zdth.h"
 
 #include "bills/billprint.h"
+#include "bills/querykit.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/textrules.h"
 #include "platform/datagrid.h"
-#include "platform/datepresets.h"
 #include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
@@ -15,6 +15,8 @@
 #include "purchasing/cgjhprint.h"
 #include "purchasing/cgth.h"
 #include "purchasing/cgthposting.h"
+#include "purchasing/cgth_zdth_search.h"
+#include "purchasing/purchasequery.h"
 #include "shell/commands.h"
 
 #include <QDateEdit>
@@ -32,54 +34,7 @@ TF_Cgth_Zdth* F_Cgth_Zdth = nullptr;
 
 namespace {
 
-// Dates and codes the window made, as SQL text (the search text alone passes sqlSafe).
-QString lit(const QString& text)
-{
-    return QString(text).replace(u'\'', QStringLiteral("''"));
-}
-
 const QString kMoney = QStringLiteral("￥,0.00;￥-,0.00");
-
-// A posted receipt's print: its lines (no size and colour rows) and its header's values.
-BillPrint receiptPrint(const QString& jSn)
-{
-    const ResultSet rs = openSelect(
-        QStringLiteral("select a.*,b.ck_name,c.u_name,d.ghs_name from jxc_jhd a left join jxc_ckxx b on a.ck_sn=b.ck_sn "
-                       "left join jxc_user c on a.u_sn=c.u_sn left join jxc_ghsxx d on a.ghs_sn=d.ghs_sn where a.j_sn=?"),
-        {{QString(), jSn}});
-    auto field = [&](const char* name) { return rs.text(0, QString::fromLatin1(name)); };
-    BillPrint p;
-    p.templateFile = QStringLiteral("cgjh.fr3");
-    p.linesSql = QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sptm from jxc_jhsp a,"
-                                "jxc_goods b where a.g_sn=b.g_sn and j_sn='%1' order by a.id")
-                     .arg(sqlSafe(jSn));
-    const ResultSet contact = partnerCardRow(false, field("ghs_sn"));
-    p.variables = billHeadVariables({.customer = false,
-                                     .partnerName = field("ghs_name"),
-                                     .contact = &contact,
-                                     .ckName = field("ck_name"),
-                                     .date = field("j_jhrq"),
-                                     .note = field("j_note"),
-                                     .uName = field("u_name"),
-                                     .due = field("j_yfje"),
-                                     .paid = field("j_sfje")});
-    return p;
-}
-
-QAction* popupItem(QMenu* menu, const QString& text, const char* name, QObject* context, std::function<void()> fn)
-{
-    QAction* a = menu->addAction(text);
-    a->setObjectName(QLatin1String(name));
-    QObject::connect(a, &QAction::triggered, context, [fn = std::move(fn)] { runGuarded(fn); });
-    return a;
-}
-
-void attachMenu(DataGrid* grid, QMenu* menu)
-{
-    grid->view()->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(grid->view(), &QWidget::customContextMenuRequested, menu,
-                     [grid, menu](const QPoint& pos) { menu->popup(grid->view()->viewport()->mapToGlobal(pos)); });
-}
 
 }  // namespace
 
@@ -90,11 +45,11 @@ QString cgthZdthSql(const QString& key, const QString& d1, const QString& d2, co
                                  "'采购进货' as gtype from jxc_jhd a,jxc_ghsxx b,jxc_ckxx c,jxc_user d where "
                                  "a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn and (a.j_sn like '%%1%' or "
                                  "b.ghs_name like '%%1%' or b.ghs_jm like '%%1%') and a.j_jhrq>='%2' and a.j_jhrq<='%3' ")
-                      .arg(k, lit(d1), lit(d2));
+                      .arg(k, sqlLit(d1), sqlLit(d2));
     if (!ckSn.isEmpty())
-        sql += QStringLiteral(" and a.ck_sn='%1'").arg(lit(ckSn));
+        sql += QStringLiteral(" and a.ck_sn='%1'").arg(sqlLit(ckSn));
     if (!opName.isEmpty())
-        sql += QStringLiteral(" and a.a_name='%1'").arg(lit(opName));
+        sql += QStringLiteral(" and a.a_name='%1'").arg(sqlLit(opName));
     return sql + QStringLiteral(" order by a.id desc");
 }
 
@@ -112,18 +67,9 @@ TF_Cgth_Zdth::TF_Cgth_Zdth(QWidget* parent) : TF_Form(parent)
     setWindowTitle(QStringLiteral("采购单据查询"));
     tKey = nameBox(this, "tKey", 32);
     installKeyFilter(tKey);
-    date1 = new QDateEdit;
-    date1->setObjectName(QStringLiteral("date1"));
-    date2 = new QDateEdit;
-    date2->setObjectName(QStringLiteral("date2"));
-    for (QDateEdit* d : {date1, date2}) {
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        d->setCalendarPopup(true);
-    }
-    auto* btnDate = new QToolButton;
-    btnDate->setObjectName(QStringLiteral("btnDate"));
-    btnDate->setText(QStringLiteral("▼"));
-    addDatePresetMenu(btnDate, date1, date2, [this] { btnQueryClick(); });
+    m_period = makeQueryPeriod([this] { btnQueryClick(); });
+    date1 = m_period.date1;
+    date2 = m_period.date2;
     auto* btnQuery = namedButton(this, "btnQuery", QStringLiteral("查询(F2)"));
     auto* btnSearch = namedButton(this, "btnSearch", QStringLiteral("详细查找"));
     auto* btnView = namedButton(this, "btnView", QStringLiteral("查看单据"));
@@ -132,16 +78,16 @@ TF_Cgth_Zdth::TF_Cgth_Zdth(QWidget* parent) : TF_Form(parent)
     btnPrint->setText(QStringLiteral("打印"));
     btnPrint->setPopupMode(QToolButton::InstantPopup);
     auto* printMenu = new QMenu(btnPrint);
-    popupItem(printMenu, QStringLiteral("打印单据清单(&Y)"), "actPrintList", this, [this] { printListClick(); });
-    popupItem(printMenu, QStringLiteral("打印单据内容(&Z)"), "actPrintContent", this, [this] { printBillClick(); });
+    addMenuItem(printMenu, QStringLiteral("打印单据清单(&Y)"), "actPrintList", this, [this] { printListClick(); });
+    addMenuItem(printMenu, QStringLiteral("打印单据内容(&Z)"), "actPrintContent", this, [this] { printBillClick(); });
     btnPrint->setMenu(printMenu);
     auto* btnExport = new QToolButton;
     btnExport->setObjectName(QStringLiteral("btnExport"));
     btnExport->setText(QStringLiteral("导出"));
     btnExport->setPopupMode(QToolButton::InstantPopup);
     auto* exportMenu = new QMenu(btnExport);
-    popupItem(exportMenu, QStringLiteral("采购单据表(&Y)"), "actExportJhd", this, [this] { gridJhd->exportWithDialog(); });
-    popupItem(exportMenu, QStringLiteral("单据的详细信息(&Z)"), "actExportJhsp", this,
+    addMenuItem(exportMenu, QStringLiteral("采购单据表(&Y)"), "actExportJhd", this, [this] { gridJhd->exportWithDialog(); });
+    addMenuItem(exportMenu, QStringLiteral("单据的详细信息(&Z)"), "actExportJhsp", this,
               [this] { gridJhsp->exportWithDialog(); });
     btnExport->setMenu(exportMenu);
     auto* btnZdth = namedButton(this, "btnZdth", QStringLiteral("整单退货"));
@@ -150,11 +96,7 @@ TF_Cgth_Zdth::TF_Cgth_Zdth(QWidget* parent) : TF_Form(parent)
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("供货商/单据号：")));
     top->addWidget(tKey, 1);
-    top->addWidget(new QLabel(QStringLiteral("开单日期：")));
-    top->addWidget(date1);
-    top->addWidget(new QLabel(QStringLiteral("至")));
-    top->addWidget(date2);
-    top->addWidget(btnDate);
+    addQueryPeriod(top, QStringLiteral("开单日期："), m_period);
     for (QWidget* w : std::initializer_list<QWidget*>{btnQuery, btnSearch, btnView, btnPrint, btnExport, btnZdth, btnExit})
         top->addWidget(w);
 
@@ -194,17 +136,17 @@ TF_Cgth_Zdth::TF_Cgth_Zdth(QWidget* parent) : TF_Form(parent)
     gridJhsp->addColumn(QStringLiteral("gqrq"), QStringLiteral("有效期至"), 80);
 
     auto* docMenu = new QMenu(this);
-    actZdth = popupItem(docMenu, QStringLiteral("整单退货(&Y)"), "actZdth", this, [this] { btnZdthClick(); });
-    actPrintBill = popupItem(docMenu, QStringLiteral("打印单据内容(&Z)"), "actPrintBill", this, [this] { printBillClick(); });
+    actZdth = addMenuItem(docMenu, QStringLiteral("整单退货(&Y)"), "actZdth", this, [this] { btnZdthClick(); });
+    actPrintBill = addMenuItem(docMenu, QStringLiteral("打印单据内容(&Z)"), "actPrintBill", this, [this] { printBillClick(); });
     connect(docMenu, &QMenu::aboutToShow, this, [this] {
         actZdth->setEnabled(gridJhd->rowCount() > 0);
         actPrintBill->setEnabled(gridJhd->rowCount() > 0);
     });
-    attachMenu(gridJhd, docMenu);
+    attachGridMenu(gridJhd, docMenu);
     auto* lineMenu = new QMenu(this);
-    actLineReturn = popupItem(lineMenu, QStringLiteral("退货(&Z)"), "actLineReturn", this, [this] { lineReturnClick(); });
+    actLineReturn = addMenuItem(lineMenu, QStringLiteral("退货(&Z)"), "actLineReturn", this, [this] { lineReturnClick(); });
     connect(lineMenu, &QMenu::aboutToShow, this, [this] { actLineReturn->setEnabled(gridJhsp->rowCount() > 0); });
-    attachMenu(gridJhsp, lineMenu);
+    attachGridMenu(gridJhsp, lineMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -227,9 +169,7 @@ void TF_Cgth_Zdth::FormActivate()
 {
     djhParam.clear();
     m_directPrint = false;
-    const QDate today = Clock::today();
-    date1->setDate(QDate(today.year(), today.month(), 1).addMonths(-1));
-    date2->setDate(today);
+    m_period.fromPreviousMonth();
     if (callerFlag == QLatin1String("cgjh"))
         tKey->setText(detailTable);
     btnQueryClick();
@@ -256,20 +196,20 @@ void TF_Cgth_Zdth::FormClose()
 
 void TF_Cgth_Zdth::btnQueryClick()
 {
-    openQuery(DataModule->Q_Jhd, cgthZdthSql(tKey->text(), dateText(date1->date()), dateText(date2->date())));
+    openQuery(DataModule->Q_Jhd, cgthZdthSql(tKey->text(), dateText(date1->date()), dateText(date2->date()), m_filters.ckSn,
+                                                m_filters.opName));
     loadLines();
 }
 
 void TF_Cgth_Zdth::btnSearchClick()
 {
-    // The search dialog (opened by name) answers "1" in detailTable; the list is then run again.
-    detailTable.clear();
-    callerFlag = QStringLiteral("cgth_zdth");
-    openWindow(QStringLiteral("TF_Cgth_Zdth_Search"), QString(), QStringLiteral("查找"));
-    callerFlag.clear();
-    if (detailTable == QLatin1String("1"))
-        btnQueryClick();
-    detailTable.clear();
+    const auto answer = runZdthSearch(QStringLiteral("cgth_zdth"));
+    if (!answer)
+        return;
+    m_period.set(answer->d1, answer->d2);
+    tKey->setText(answer->supplier);
+    m_filters.set(answer->ckSn, answer->opName);
+    btnQueryClick();
 }
 
 QString TF_Cgth_Zdth::currentReceipt() const
@@ -298,12 +238,12 @@ void TF_Cgth_Zdth::btnViewClick()
         return;
     if (m_directPrint) {
         try {
-            printBillDirect(receiptPrint(jSn));
+            printBillDirect(cgjhPostedPrint(jSn));
         } catch (const DbError&) {
         }
         return;
     }
-    printGoodsDetail(receiptPrint(jSn), this);
+    printGoodsDetail(cgjhPostedPrint(jSn), this);
 }
 
 void TF_Cgth_Zdth::printBillClick()
@@ -324,13 +264,7 @@ void TF_Cgth_Zdth::printListClick()
                     {QStringLiteral("实付金额"), QStringLiteral("j_sfje"), 22, ReportHAlign::Right, QStringLiteral("0.00"), true},
                     {QStringLiteral("欠款金额"), QStringLiteral("wfje"), 22, ReportHAlign::Right, QStringLiteral("0.00"), true},
                     {QStringLiteral("经办人"), QStringLiteral("u_name"), 18}};
-    Report report;
-    report.setLayout(reportListLayout(spec));
-    report.clearVariables();
-    report.setVariable(QStringLiteral("date1"), reportQuote(dateText(date1->date())));
-    report.setVariable(QStringLiteral("date2"), reportQuote(dateText(date2->date())));
-    report.setDataset(spec.dataset, gridJhd->shownResult());
-    report.preview(this);
+    previewQueryList(spec, gridJhd, m_period, this);
 }
 
 void TF_Cgth_Zdth::showReturn(bool underneath)

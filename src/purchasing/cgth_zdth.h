@@ -6,6 +6,7 @@
 // receipts.
 #pragma once
 
+#include "bills/querykit.h"
 #include "platform/form.h"
 
 class DataGrid;
@@ -56,6 +57,8 @@ private:
 
     QLabel* m_linesCaption = nullptr;
     bool m_directPrint = false;
+    QueryPeriod m_period;
+    QueryExtraFilters m_filters;  // of the search dialog, until it is used again
 };
 
 extern TF_Cgth_Zdth* F_Cgth_Zdth;

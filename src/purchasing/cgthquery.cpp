@@ -1,18 +1,19 @@
 #include "purchasing/cgthquery.h"
 
 #include "bills/billprint.h"
+#include "bills/querykit.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/textrules.h"
 #include "platform/datagrid.h"
-#include "platform/datepresets.h"
 #include "platform/formkit.h"
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 #include "platform/report.h"
 #include "platform/reportlist.h"
 #include "purchasing/cgthprint.h"
+#include "purchasing/cgth_zdth_search.h"
 #include "shell/commands.h"
 
 #include <QDateEdit>
@@ -29,20 +30,14 @@
 
 namespace {
 
-// Dates and codes the window made, as SQL text (the search text alone passes sqlSafe).
-QString lit(const QString& text)
-{
-    return QString(text).replace(u'\'', QStringLiteral("''"));
-}
-
 // " and <alias>ck_sn='…'" and " and <alias>a_name='…'" for the filters that are set.
 QString extraFilters(const CgthQueryFilter& f, const char* alias)
 {
     QString sql;
     if (!f.ckSn.isEmpty())
-        sql += QStringLiteral(" and %1ck_sn='%2'").arg(QLatin1String(alias), lit(f.ckSn));
+        sql += QStringLiteral(" and %1ck_sn='%2'").arg(QLatin1String(alias), sqlLit(f.ckSn));
     if (!f.opName.isEmpty())
-        sql += QStringLiteral(" and %1a_name='%2'").arg(QLatin1String(alias), lit(f.opName));
+        sql += QStringLiteral(" and %1a_name='%2'").arg(QLatin1String(alias), sqlLit(f.opName));
     return sql;
 }
 
@@ -63,7 +58,7 @@ QString cgthDocumentsSql(const CgthQueryFilter& f)
                           "jxc_ckxx c,jxc_user d where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn "
                           "and (a.gl_djh like '%%1%' or b.ghs_name like '%%1%' or b.ghs_jm like '%%1%') "
                           "and a.th_thrq>='%2' and a.th_thrq<='%3'")
-               .arg(k, lit(f.d1), lit(f.d2)) +
+               .arg(k, sqlLit(f.d1), sqlLit(f.d2)) +
            extraFilters(f, "a.") + QStringLiteral(" order by a.id desc");
 }
 
@@ -82,7 +77,7 @@ QString cgthGoodsTotalsSql(const CgthQueryFilter& f)
                           "jxc_thd d,jxc_ghsxx e where c.gl_djh=d.gl_djh and d.ghs_sn=e.ghs_sn and d.th_thrq>='%2' "
                           "and d.th_thrq<='%3' and (d.gl_djh like '%%1%' or e.ghs_name like '%%1%' or "
                           "e.ghs_jm like '%%1%')")
-               .arg(k, lit(f.d1), lit(f.d2)) +
+               .arg(k, sqlLit(f.d1), sqlLit(f.d2)) +
            extraFilters(f, "d.") + QStringLiteral(" group by c.g_sn) b where a.g_sn=b.g_sn order by a.id");
 }
 
@@ -98,7 +93,7 @@ QString cgthJournalSql(const CgthQueryFilter& f)
     const QString k = keyOf(f);
     return QStringLiteral("select *,(-1*gl_sl) as sl,(-1*gl_zje) as zje from jxc_goodslist where gl_flag='ct' "
                           "and (gl_djh like '%%1%' or ghs_name like '%%1%') and gl_kdrq>='%2' and gl_kdrq<='%3'")
-               .arg(k, lit(f.d1), lit(f.d2)) +
+               .arg(k, sqlLit(f.d1), sqlLit(f.d2)) +
            extraFilters(f, "") + QStringLiteral(" order by id");
 }
 
@@ -121,21 +116,11 @@ CgthQueryPage::CgthQueryPage(QWidget* parent) : QWidget(parent)
     tKey = nameBox(this, "tKeyTh", 32);
     tKey->setPlaceholderText(QStringLiteral("回车键开始查询"));
     installKeyFilter(tKey);
-    date1 = new QDateEdit;
-    date1->setObjectName(QStringLiteral("date1"));
-    date2 = new QDateEdit;
-    date2->setObjectName(QStringLiteral("date2"));
-    for (QDateEdit* d : {date1, date2}) {
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        d->setCalendarPopup(true);
-    }
-    const QDate today = Clock::today();
-    date1->setDate(QDate(today.year(), today.month(), 1).addMonths(-1));
-    date2->setDate(today);
-    auto* btnDate = new QToolButton;
-    btnDate->setObjectName(QStringLiteral("btnDate"));
-    btnDate->setText(QStringLiteral("▼"));
-    addDatePresetMenu(btnDate, date1, date2, [this] { runQuery(); });
+    const QueryPeriod period = makeQueryPeriod([this] { runQuery(); });
+    date1 = period.date1;
+    date2 = period.date2;
+    m_period = period;
+    m_period.fromPreviousMonth();
     auto* btnQuery = namedButton(this, "btnQuery", QStringLiteral("查询(F2)"));
     auto* btnSearch = namedButton(this, "btnSearch", QStringLiteral("高级查询"));
     rbDjb = new QRadioButton(QStringLiteral("单据表"));
@@ -151,11 +136,7 @@ CgthQueryPage::CgthQueryPage(QWidget* parent) : QWidget(parent)
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("供货商/单据号：")));
     top->addWidget(tKey, 1);
-    top->addWidget(new QLabel(QStringLiteral("开单日期：")));
-    top->addWidget(date1);
-    top->addWidget(new QLabel(QStringLiteral("至")));
-    top->addWidget(date2);
-    top->addWidget(btnDate);
+    addQueryPeriod(top, QStringLiteral("开单日期："), m_period);
     top->addWidget(btnQuery);
     top->addWidget(btnSearch);
     top->addWidget(rbDjb);
@@ -339,20 +320,17 @@ void CgthQueryPage::clearFilters()
 void CgthQueryPage::setFilters(const QString& ckSn, const QString& opName)
 {
     m_ckSn = ckSn == QLatin1String("-1") ? QString() : ckSn;
-    m_opName = opName == QLatin1String("所有操作员") ? QString() : opName;
+    m_opName = opName == QStringLiteral("所有操作员") ? QString() : opName;
 }
 
 void CgthQueryPage::advancedClick()
 {
-    // The search dialog (opened by name) answers "1" in detailTable; the page then runs its
-    // query again.
-    detailTable.clear();
-    callerFlag = QStringLiteral("cgth");
-    openWindow(QStringLiteral("TF_Cgth_Zdth_Search"), QString(), QStringLiteral("查找"));
-    callerFlag.clear();
-    if (detailTable.isEmpty())
+    const auto answer = runZdthSearch(QStringLiteral("cgth"));
+    if (!answer)
         return;
-    detailTable.clear();
+    m_period.set(answer->d1, answer->d2);
+    tKey->setText(answer->supplier);
+    setFilters(answer->ckSn, answer->opName);
     runQuery();
 }
 
@@ -409,13 +387,7 @@ void CgthQueryPage::printListClick()
                         {QStringLiteral("经办人"), QStringLiteral("u_name"), 18}};
     }
     spec.headerLines = {QStringLiteral("查询日期：[date1] 至 [date2]"), QStringLiteral("打印日期：[DATE]")};
-    Report report;
-    report.setLayout(reportListLayout(spec));
-    report.clearVariables();
-    report.setVariable(QStringLiteral("date1"), reportQuote(dateText(date1->date())));
-    report.setVariable(QStringLiteral("date2"), reportQuote(dateText(date2->date())));
-    report.setDataset(spec.dataset, shown->shownResult());
-    report.preview(this);
+    previewQueryList(spec, shown, m_period, this);
 }
 
 void CgthQueryPage::closeQueries()

@@ -3,6 +3,8 @@
 // amounts as positive figures; the chosen return is previewed and each view prints as a list.
 #pragma once
 
+#include "bills/querykit.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -78,6 +80,7 @@ private:
     QString chosenReturn() const;
 
     QStackedWidget* m_views = nullptr;
+    QueryPeriod m_period;
     QString m_ckSn;
     QString m_opName;
 };

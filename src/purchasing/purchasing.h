@@ -15,3 +15,5 @@ void registerPurchasingReceipt();
 void registerPurchasingPendingDialogs();
 // The purchase return with its picker, line dialog, partner card and receipt query.
 void registerPurchasingReturn();
+// The purchase document query, the purchase statistics and their search and filter dialogs.
+void registerPurchasingQueries();

@@ -15,6 +15,7 @@ void registerPurchasingWindows()
     registerPurchasingReceipt();
     registerPurchasingPendingDialogs();
     registerPurchasingReturn();
+    registerPurchasingQueries();
     registerForm(QStringLiteral("TF_Cgjh_Goods_Add"), F_Cgjh_Goods_Add);
 
     // The new-goods dialog's unit list and price box, for the unit window and the named prices.

@@ -8,6 +8,7 @@
 #include "platform/msgbox.h"
 #include "purchasing/cgjh_goods_add.h"
 #include "sales/spxs_sele.h"
+#include "shell/commands.h"
 
 #include <QAction>
 #include <QMenu>
@@ -63,12 +64,20 @@ TF_Spxs_Add::TF_Spxs_Add(QWidget* parent)
                              {QStringLiteral("ts_sl"), QStringLiteral("数量"), 60, {}},
                              {QStringLiteral("ts_zje"), QStringLiteral("总金额"), 80, {}}},
            .frequencyItem = QStringLiteral("按销售频率排序(&X)"),
+           .recentColumns = {{QStringLiteral("g_sn"), QStringLiteral("商品编号"), 90, {}},
+                             {QStringLiteral("g_name"), QStringLiteral("商品名称"), 150, {}},
+                             {QStringLiteral("dw_name"), QStringLiteral("单位"), 50, {}},
+                             {QStringLiteral("gg_name"), QStringLiteral("款型说明"), 90, {}},
+                             {QStringLiteral("gl_kdrq"), QStringLiteral("进货日期"), 120, {}}},
+           .recentFooter = QStringLiteral("合计："),
+           .bundleMenu = true,
            .clearScratchOnOpen = true,
            .closePrompt = QStringLiteral("所选商品还未保存，是否保存？")},
           {.allGoods = DataModule->Q_GoodsXs,
            .categoryGoods = DataModule->Q_Goods2,
            .categories = DataModule->Q_GCSpxs,
-           .picked = DataModule->Q_Tempspxf},
+           .picked = DataModule->Q_Tempspxf,
+           .recentGoods = DataModule->Q_Zjsp},
           parent)
 {
     setObjectName(QStringLiteral("TF_Spxs_Add"));
@@ -127,7 +136,9 @@ TF_LineDialog* TF_Spxs_Add::lineDialog()
 
 QString TF_Spxs_Add::pickRefusal(const DataGrid& grid, int row) const
 {
-    const int stock = int(grid.value(row, QStringLiteral("kc_sl")).toDouble());
+    // The recent list tests the total stock, so goods held only in another warehouse pass.
+    const int stock =
+        int(grid.value(row, &grid == DBGridRecent ? QStringLiteral("g_kc") : QStringLiteral("kc_sl")).toDouble());
     if (stock > 0 || (settingOn(csKc) && csCbjs != QLatin1String("1")))
         return {};
     return QStringLiteral("库存为零不能销售！");
@@ -145,4 +156,9 @@ TF_GoodsPicker::Transfer TF_Spxs_Add::transferTarget() const
 void TF_Spxs_Add::openNewGoodsDialog()
 {
     ensureForm(F_Cgjh_Goods_Add)->showModalForm();
+}
+
+void TF_Spxs_Add::openBundleWindow()
+{
+    openWindow(QStringLiteral("TF_Cfkb"), QString(), QStringLiteral("商品捆绑"));
 }

@@ -3,7 +3,8 @@
 // picker; "确定" turns the picked goods into lines of that bill, each with its own size and
 // colour rows. The lists show the goods stocked in the bill's warehouse (a switch lists all
 // goods), goods without stock there cannot be sold unless the settings allow it, and goods
-// missing from the catalogue are created on the spot through "添加新商品".
+// missing from the catalogue are created on the spot through "添加新商品". The third tab lists
+// the goods recently bought or sold; the goods menu hands a goods to the bundle window.
 #pragma once
 
 #include "bills/goodspicker.h"
@@ -29,6 +30,7 @@ protected:
     QString pickRefusal(const DataGrid& grid, int row) const override;
     Transfer transferTarget() const override;
     void openNewGoodsDialog() override;
+    void openBundleWindow() override;
     void FormActivate() override;
 
 private:

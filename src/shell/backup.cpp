@@ -3,6 +3,7 @@
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
+#include "platform/msgbox.h"
 
 #include <QDir>
 
@@ -25,4 +26,23 @@ QString copyDatabaseToBackupFolder()
     const QString target = backupTargetPath(folder, accountSetName, Clock::now());
     mainDb().backupTo(target);
     return target;
+}
+
+QString makeSafetyCopy()
+{
+    const QString target =
+        shopPath(QStringLiteral("系统数据库") + Clock::now().toString(QStringLiteral("yy_MM_dd_hh_mm_ss")) + QStringLiteral(".Dat"));
+    mainDb().backupTo(target);
+    return target;
+}
+
+bool safetyCopyOrAsk(QWidget* parent)
+{
+    try {
+        const QString path = makeSafetyCopy();
+        msgInfo(QStringLiteral("备份成功！备份文件保存在") + path, parent);
+        return true;
+    } catch (const DbError& e) {
+        return msgYesNo(QStringLiteral("数据库备份失败：") + e.message() + QStringLiteral("，是否继续？"), parent);
+    }
 }

@@ -16,3 +16,12 @@ QString backupTargetPath(const QString& folder, const QString& accountSet, const
 // written, or an empty text when no folder is set (nothing is copied then). A failed copy
 // throws DbError with the reason.
 QString copyDatabaseToBackupFolder();
+
+// The safety copy made before the year-end closing, the data clearing and the wizard's resets:
+// "系统数据库" + yy_MM_dd_hh_mm_ss + ".Dat" in the shop's folder. Returns the file written; a
+// failed copy throws DbError with the reason.
+QString makeSafetyCopy();
+// The safety copy with its messages: "备份成功！备份文件保存在" + path, or after a failure the
+// question whether to go on. False when the user chose not to go on.
+class QWidget;
+bool safetyCopyOrAsk(QWidget* parent);

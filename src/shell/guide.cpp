@@ -4,6 +4,7 @@
 #include "data/globals.h"
 #include "data/schema/schema.h"
 #include "platform/msgbox.h"
+#include "shell/backup.h"
 #include "shell/commands.h"
 #include "shell/icons.h"
 #include "shell/mainform.h"
@@ -314,6 +315,8 @@ void TF_Guide::btnNext3Click()
             return;
         }
         if (!msgYesNo(QStringLiteral("您确定要进行数据清理操做吗？"), this))
+            return;
+        if (!safetyCopyOrAsk(this))
             return;
         if (rClear1->isChecked())
             createAllTables();

@@ -52,13 +52,16 @@ const QString kMoney = QStringLiteral("￥,0.00;-￥,0.00");
 
 QString stockQuerySql(const StockFilter& f)
 {
+    // Over all warehouses the goods are read first and the stock rows of each found goods summed
+    // through the stock's goods index: a typed key reads only the stock of the goods it finds.
+    const bool all = f.ckSn.isEmpty();
     QString sql;
-    if (f.ckSn.isEmpty()) {
-        const QString cbjj = QStringLiteral("iif(b.kcsl>0,round(b.zcbj/b.kcsl+0.0005,2),a.g_jj)");
-        sql = QStringLiteral("select a.*,b.kcsl,b.xssl,%1 as cbjj,%1*b.kcsl as kczje,a.g_sj*b.kcsl as xszje "
-                             "from jxc_goods a,(select g_sn,sum(kc_sl) as kcsl,sum(kc_xssl) as xssl,"
-                             "sum(kc_sl*kc_cbj) as zcbj from jxc_kcsp where g_sn<>'00000000' group by g_sn) b "
-                             "where a.g_sn=b.g_sn and a.g_sn<>'00000000' and ")
+    if (all) {
+        const QString cbjj =
+            QStringLiteral("iif(sum(b.kc_sl)>0,round(sum(b.kc_sl*b.kc_cbj)/sum(b.kc_sl)+0.0005,2),a.g_jj)");
+        sql = QStringLiteral("select a.*,sum(b.kc_sl) as kcsl,sum(b.kc_xssl) as xssl,%1 as cbjj,%1*sum(b.kc_sl) as kczje,"
+                             "a.g_sj*sum(b.kc_sl) as xszje from jxc_goods a join jxc_kcsp b on b.g_sn=a.g_sn "
+                             "where a.g_sn<>'00000000' and ")
                   .arg(cbjj);
     } else {
         sql = QStringLiteral("select a.*,b.kcsl,b.xssl,b.cbjj,b.cbjj*b.kcsl as kczje,a.g_sj*b.kcsl as xszje "
@@ -70,10 +73,12 @@ QString stockQuerySql(const StockFilter& f)
     sql += QStringLiteral("a.gc_sn like %1 and (a.g_sn like %2 or a.g_jm like %2 or a.g_name like %2 or "
                           "a.gg_name like %2) ")
                .arg(prefixText(f.gcSn), key);
-    if (f.hideZero)
+    if (f.hideZero && !all)
         sql += QStringLiteral(" and b.kcsl<>0 ");
     if (!f.showDisabled)
         sql += QStringLiteral(" and a.g_jy=0 ");
+    if (all)
+        sql += f.hideZero ? QStringLiteral(" group by a.id having sum(b.kc_sl)<>0") : QStringLiteral(" group by a.id");
     return sql + QStringLiteral(" order by a.g_sn");
 }
 
@@ -127,8 +132,11 @@ QString movementSql(const QDate& from, const QDate& to, const QString& text)
 QString stockDetailSql(const StockDetailFilter& f)
 {
     const QString key = containsText(f.text);
+    // The goods first (cross join keeps that order), in code order, each with its stock rows through
+    // the stock's goods index: a category or a typed key then reads only the stock of the goods it
+    // finds, and the rows come in code order without a sort.
     QString sql = QStringLiteral("select a.*,b.ck_name,c.color_name,d.cm_name,e.g_name,e.dw_name,e.g_sccs from "
-                                 "jxc_tkc a,jxc_ckxx b,jxc_color c,jxc_cm d,jxc_goods e where "
+                                 "jxc_goods e cross join jxc_tkc a,jxc_ckxx b,jxc_color c,jxc_cm d where "
                                  "a.ck_sn=b.ck_sn and a.color_sn=c.color_sn and a.cm_sn=d.cm_sn and a.g_sn=e.g_sn");
     if (!f.ckSn.isEmpty())
         sql += QStringLiteral(" and a.ck_sn=%1").arg(sqlText(f.ckSn));
@@ -140,7 +148,7 @@ QString stockDetailSql(const StockDetailFilter& f)
                .arg(prefixText(f.gcSn), key);
     if (f.hideZero)
         sql += QStringLiteral(" and a.t_sl<>0 ");
-    return sql + QStringLiteral(" order by a.g_sn");
+    return sql + QStringLiteral(" order by e.g_sn");
 }
 
 void setStockCost(const QString& gSn, const QString& ckSn, double cost)

@@ -7,13 +7,17 @@
 #include "masterdata/lxdialogs.h"
 #include "masterdata/partners.h"
 #include "platform/codecombo.h"
+#include "platform/iconlistview.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -180,6 +184,61 @@ TEST_F(Contacts, BrowserWalksToAPartnerAndFilesAContractThere)
     const QString refusal = QStringLiteral("请选择并打开“供货商/客户”列表或“供货商合同/客户合同”列表才能进行添加操作！");
     EXPECT_EQ(boxes(), QStringList({refusal, "合同名称必须填写！", "该客户已存在合同，不能删除！", refusal}));
     EXPECT_EQ(value(QStringLiteral("select count(*) from jxc_khxx where kh_sn=?"), {{QString(), kh}}), "1");
+}
+
+TEST_F(Contacts, BrowserViewMenuShowsTheSameItemsInFourStyles)
+{
+    auto styleItem = [](TF_Htgl* w, const char* name) { return w->PopupMenu1->findChild<QAction*>(QLatin1String(name)); };
+    auto ticked = [&](TF_Htgl* w) {
+        QStringList out;
+        for (const char* name : {"N_LargeIcon", "N_SmallIcon", "N_List", "N_Report"})
+            if (styleItem(w, name)->isChecked())
+                out << QLatin1String(name);
+        return out.join(u' ');
+    };
+    openScripted<TF_Htgl>(F_Htgl, [&](TF_Htgl* w) {
+        QStringList menu;
+        for (QAction* a : w->PopupMenu1->actions())
+            menu << a->text();
+        EXPECT_EQ(menu, QStringList({"查看(W)", "增加(&X)", "修改(&Y)", "删除(&Z)"}));
+
+        // Large icons at first; a double click on an icon walks down like one on a row.
+        QListView* icons = w->ListStyles->icons();
+        EXPECT_EQ(w->ListStyles->currentWidget(), icons);
+        EXPECT_EQ(icons->viewMode(), QListView::IconMode);
+        EXPECT_EQ(ticked(w), "N_LargeIcon");
+        const QModelIndex customers = w->ListView1->model()->index(1, 0);
+        const QPoint at = icons->visualRect(customers).center();
+        QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(w->lblCaption->text(), "客户");
+        EXPECT_EQ(w->ListView1->currentItem(), w->ListView1->topLevelItem(1));  // one current item for every style
+        QTest::mouseDClick(icons->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(w->level(), "kh");
+
+        struct Case {
+            const char* item;
+            QListView::ViewMode mode;
+            QListView::Flow flow;
+        };
+        for (const Case c : {Case{"N_SmallIcon", QListView::ListMode, QListView::LeftToRight},
+                             Case{"N_List", QListView::ListMode, QListView::TopToBottom}}) {
+            styleItem(w, c.item)->trigger();
+            EXPECT_EQ(w->ListStyles->currentWidget(), icons) << c.item;
+            EXPECT_EQ(icons->viewMode(), c.mode) << c.item;
+            EXPECT_EQ(icons->flow(), c.flow) << c.item;
+            EXPECT_EQ(icons->iconSize(), QSize(16, 16)) << c.item;
+            EXPECT_EQ(ticked(w), QLatin1String(c.item));
+        }
+        styleItem(w, "N_Report")->trigger();
+        EXPECT_EQ(w->ListStyles->currentWidget(), w->ListView1);
+        EXPECT_EQ(w->ListView1->headerItem()->text(1), "合同数目");
+        EXPECT_EQ(ticked(w), "N_Report");
+    });
+    // Each opening starts again with large icons.
+    openScripted<TF_Htgl>(F_Htgl, [&](TF_Htgl* w) {
+        EXPECT_EQ(w->ListStyles->viewStyle(), IconListView::Style::LargeIcon);
+        EXPECT_EQ(ticked(w), "N_LargeIcon");
+    });
 }
 
 TEST_F(Contacts, PartnerDeletionFromTheBrowserTestsBuiltInContractsAndBusiness)

@@ -165,6 +165,23 @@ TEST_F(StockQueryTest, AverageCostOverAllWarehousesAndInOne)
     EXPECT_EQ(fieldOf(search, "A2", "cbjj"), "0");
 }
 
+TEST_F(StockQueryTest, HiddenZeroStockOverAllWarehousesIsTheTotal)
+{
+    // Rows of one goods in two warehouses: the total decides, not each row.
+    goodsRow(QStringLiteral("Z1"), QStringLiteral("相抵"));
+    stockRow(QStringLiteral("Z1"), w1, 4, 3);
+    stockRow(QStringLiteral("Z1"), w2, -4, 8);
+    goodsRow(QStringLiteral("Z2"), QStringLiteral("一仓为零"));
+    stockRow(QStringLiteral("Z2"), w1, 0, 3);
+    stockRow(QStringLiteral("Z2"), w2, 5, 2);
+    StockFilter f;
+    f.hideZero = true;
+    EXPECT_EQ(codes(stockQuerySql(f)), QStringList{"Z2"});
+    EXPECT_EQ(fieldOf(stockQuerySql(f), "Z2", "cbjj"), "2");
+    f.ckSn = w1;
+    EXPECT_EQ(codes(stockQuerySql(f)), QStringList{"Z1"});
+}
+
 TEST_F(StockQueryTest, FiltersOfTheStockList)
 {
     appendRow(QStringLiteral("jxc_goodsclass"), {{QStringLiteral("gc_cid"), 20}, {QStringLiteral("gc_pid"), 1},

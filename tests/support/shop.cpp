@@ -152,6 +152,54 @@ Shop::~Shop()
     roleCode.clear();
 }
 
+QString Shop::member(const QString& card, const QString& name, double points, double deposit)
+{
+    MemberFields f;
+    f.card = card;
+    f.name = name;
+    f.points = Money::fromDouble(points);
+    return member(f, deposit);
+}
+
+QString Shop::member(MemberFields f, double deposit)
+{
+    if (f.schemeSn.isEmpty())
+        f.schemeSn = QStringLiteral("100001");
+    if (f.levelSn.isEmpty())
+        f.levelSn = QStringLiteral("100001");
+    if (f.joinDate.isEmpty())
+        f.joinDate = todayText();
+    f.balance = Money::fromDouble(deposit);
+    const ChargePayment cash{
+        .method = ChargePayment::Method::Cash, .tendered = f.balance, .cash = Money(), .bankCard = Money(), .voucher = Money()};
+    return enrolMember(f, deposit > 0 ? &cash : nullptr, operatorName);
+}
+
+QString Shop::memberSale(const QString& hySn, const QString& gSn, double price, double qty, int payMode,
+                         const QString& when)
+{
+    const QString djh = getMaxDjh(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"));
+    const double amount = price * qty;
+    appendRow(QStringLiteral("jxc_lsxsd"), {{QStringLiteral("gl_djh"), djh},
+                                            {QStringLiteral("kh_sn"), QStringLiteral("100001")},
+                                            {QStringLiteral("ck_sn"), QStringLiteral("100001")},
+                                            {QStringLiteral("ls_xsrq"), when.isEmpty() ? nowText() : when},
+                                            {QStringLiteral("ls_yfje"), amount},
+                                            {QStringLiteral("ls_sfje"), amount},
+                                            {QStringLiteral("a_name"), operatorName},
+                                            {QStringLiteral("hy_sn"), hySn},
+                                            {QStringLiteral("pos_zffs"), payMode}});
+    appendRow(QStringLiteral("jxc_lsxssp"), {{QStringLiteral("gl_djh"), djh},
+                                             {QStringLiteral("g_sn"), gSn},
+                                             {QStringLiteral("ls_dj"), price},
+                                             {QStringLiteral("ls_sl"), qty},
+                                             {QStringLiteral("ls_dzl"), 1},
+                                             {QStringLiteral("ls_zhje"), price},
+                                             {QStringLiteral("ls_zje"), amount},
+                                             {QStringLiteral("a_name"), operatorName}});
+    return djh;
+}
+
 ReceiptBuilder Shop::receipt() const
 {
     return ReceiptBuilder(*this);

@@ -13,6 +13,7 @@
 
 #include "bills/workinglines.h"
 #include "masterdata/partners.h"
+#include "members/memberdata.h"
 #include "purchasing/cgjhposting.h"
 #include "sales/spxsposting.h"
 #include "purchasing/cgthposting.h"
@@ -143,6 +144,15 @@ public:
     // and colours are made when missing; empty lists take the built-in "均码" / "统一").
     QString goods(const QString& name, const QStringList& sizes, const QStringList& colours, double presetPrice = 0,
                   int category = 0, const QString& barcode = QString());
+
+    // A member enrolled through the real enrolment (a deposit above 0 is paid in cash); the
+    // fields not given keep the enrolment's defaults. Returns the member number.
+    QString member(const QString& card, const QString& name, double points = 0, double deposit = 0);
+    QString member(MemberFields fields, double deposit = 0);
+    // A paid till sale of the member as the till stores it: a header of jxc_lsxsd naming the
+    // member, with one line of `qty` × `price`; returns its number.
+    QString memberSale(const QString& hySn, const QString& gSn, double price, double qty, int payMode = 1,
+                       const QString& when = QString());
 
     // A new receipt under today's next number, from the default supplier into the default
     // warehouse, handled by the shop's handler.

@@ -146,8 +146,8 @@ const char* const kTmdyRows[] = {
 };
 
 const char* const kByGoods[] = {"g_sn"};
-// The goods by code and by barcode (the bills' barcode entry).
-const char* const kGoodsIndexes[] = {"g_sn", "g_sptm"};
+// The goods by code, by barcode (the bills' barcode entry) and by sales frequency (the sales picker's order).
+const char* const kGoodsIndexes[] = {"g_sn", "g_sptm", "g_xspl"};
 
 const TableDef kTables[] = {
     {.name = "jxc_goodsclass", .columns = kGoodsclass, .rows = {"gc_name,gc_pid,gc_cid", kGoodsclassRows}},

@@ -128,6 +128,10 @@ const ColumnDef kHyzp[] = {
     {"hz_dhjf", Money}, {"hz_dhje", Money}, {"a_name", Varchar, 32},
 };
 
+// Members are found by number and by card (the till and the exchange look cards up).
+const char* const kMemberKeys[] = {"hy_sn", "hy_bh"};
+const char* const kByMember[] = {"hy_sn"};
+
 // The built-in member "100001", card "0000".
 const char* const kHyxxRows[] = {"'100001','0000','普通客户','100001','100001',0,0,0,0,0,0,0,0,0,0,0"};
 const char* const kHyflRows[] = {"'100001','普通会员',1,0,0,0"};
@@ -143,7 +147,8 @@ const TableDef kTables[] = {
      .columns = kHyxx,
      .rows = {"hy_sn,hy_bh,hy_name,hl_sn,hh_sn,hy_jf,hy_zhje,hy_ye,hy_zje,hy_sj,hy_qx,hy_cs,hy_syje,hy_xjsyje,"
               "hy_glnl,hy_cg",
-              kHyxxRows}},
+              kHyxxRows},
+     .indexes = kMemberKeys},
     {.name = "jxc_hyfl",
      .columns = kHyfl,
      .rows = {"hl_sn,hl_name,hl_zk,hl_jfxx,hl_jfsx,hl_pfsp", kHyflRows}},
@@ -157,7 +162,7 @@ const TableDef kTables[] = {
     {.name = "jxc_dxdz", .columns = kDxdz},
     {.name = "jxc_hycs", .columns = kHycs},
     {.name = "jxc_hycsjl", .columns = kHycsjl},
-    {.name = "jxc_hyxf", .columns = kHyxf},
+    {.name = "jxc_hyxf", .columns = kHyxf, .indexes = kByMember},
     {.name = "jxc_czxf", .columns = kCzxf},
     {.name = "jxc_jfsz", .columns = kJfsz},
     {.name = "jxc_jfdh", .columns = kJfdh},

@@ -122,7 +122,7 @@ const char* const kYsyfkIndexes[] = {"k_ghskh", "k_ghskh,k_type,k_rq", "gl_djh",
 const char* const kXjyhIndexes[] = {"gl_djh", "xj_kmmc,xj_rq"};
 // The journal by goods, number and date, and a partner's latest bill of a kind (the bill
 // windows' recent partners).
-const char* const kGoodslistIndexes[] = {"g_sn", "gl_djh", "gl_kdrq", "ghs_sn,gl_flag,gl_djh"};
+const char* const kGoodslistIndexes[] = {"g_sn", "gl_djh", "gl_kdrq", "ghs_sn,gl_flag,gl_djh", "gl_flag"};
 const char* const kGoodslistmxIndexes[] = {"gl_djh", "gl_kdrq"};
 const char* const kByDay[] = {"yy_rq"};
 const char* const kByMonth[] = {"js_rq,ck_sn"};

@@ -1,0 +1,86 @@
+// The shared pieces of the query and statistics windows: a period of two dates with the quick
+// date presets, the warehouse and operator filters a search dialog leaves, list printing with
+// the period as the report variables date1 and date2, and right-click menus on grids. A window
+// lays them out itself and keeps its statements as functions on plain values.
+#pragma once
+
+#include "platform/reportlist.h"
+
+#include <QFrame>
+#include <QString>
+#include <functional>
+
+class CategoryTree;
+class DataGrid;
+class NamedQuery;
+class QPushButton;
+class QAction;
+class QBoxLayout;
+class QDateEdit;
+class QMenu;
+class QObject;
+class QToolButton;
+class QWidget;
+
+// A text the program made itself (a date, a code chosen from a list) as the inside of an SQL
+// literal: apostrophes doubled. Typed search text goes through sqlSafe instead.
+QString sqlLit(const QString& text);
+
+// Two date boxes ("yyyy-MM-dd", named date1<suffix>/date2<suffix>; plain date1/date2 for the
+// suffix "1") and the button of the quick date presets (btnDate<suffix>), each preset running
+// `search`.
+struct QueryPeriod {
+    QDateEdit* date1 = nullptr;
+    QDateEdit* date2 = nullptr;
+    QToolButton* button = nullptr;
+
+    QString d1() const;
+    QString d2() const;
+    // From the first day of the previous month (or of this month) to the clock's today.
+    void fromPreviousMonth();
+    void fromThisMonth();
+    void set(const QString& from, const QString& to);
+};
+QueryPeriod makeQueryPeriod(std::function<void()> search, const QString& suffix = QStringLiteral("1"));
+// Adds "<label> [date1] 至 [date2] [▼]" to a row.
+void addQueryPeriod(QBoxLayout* row, const QString& label, const QueryPeriod& period);
+
+// The warehouse and operator a search dialog left; "-1" and "所有操作员" mean none.
+struct QueryExtraFilters {
+    QString ckSn;
+    QString opName;
+    void clear();
+    void set(const QString& warehouseCode, const QString& operatorName);
+    // " and <prefix>ck_sn='…'" and " and <prefix>a_name='…'" for the filters in force.
+    QString sql(const QString& prefix = QString()) const;
+};
+
+// Previews the list report of `spec` over the rows the grid shows, with date1 and date2 set to
+// the period's dates in quotes.
+void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent);
+
+// A menu item named `name` that runs `fn` guarded.
+QAction* addMenuItem(QMenu* menu, const QString& text, const char* name, QObject* context, std::function<void()> fn);
+// Shows `menu` on a right click in the grid.
+void attachGridMenu(DataGrid* grid, QMenu* menu);
+
+// The category panel laid over a statistics window: the category tree with "确定" and "退出";
+// a double click is "确定". It signals the chosen category's code and name and hides.
+class CategoryPanel : public QFrame {
+    Q_OBJECT
+public:
+    CategoryPanel(NamedQuery* categories, QWidget* parent);
+    // Opens the tree, chooses the first leaf and then the root.
+    void reload();
+    // Shows the panel over its parent.
+    void popUp();
+    void confirm();
+
+    CategoryTree* tree = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnExit = nullptr;
+
+signals:
+    // The code is empty for the root ("所有类别": no category test).
+    void chosen(const QString& code, const QString& name);
+};

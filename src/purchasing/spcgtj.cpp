@@ -1,0 +1,382 @@
+#include "purchasing/spcgtj.h"
+
+#include "data/datamodule.h"
+#include "data/globals.h"
+#include "data/namedquery.h"
+#include "data/textrules.h"
+#include "platform/charts.h"
+#include "platform/datagrid.h"
+#include "platform/formkit.h"
+#include "platform/keyfilter.h"
+#include "platform/msgbox.h"
+#include "purchasing/purchasequery.h"
+#include "purchasing/spcgtj_cx.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QtCharts/QChartView>
+
+TF_Spcgtj* F_Spcgtj = nullptr;
+
+namespace {
+
+const QString kMoney = QStringLiteral("￥,0.00;-￥,0.00");
+
+// The period and category, shared by every tab.
+QString periodAndClass(const SpcgtjFilter& f)
+{
+    return QStringLiteral(" and a.gl_kdrq>='%1' and a.gl_kdrq<='%2' and b.gc_sn like '%3%'")
+        .arg(sqlLit(f.d1), sqlLit(f.d2), sqlSafe(f.gcSn));
+}
+
+// The goods test and the filter dialog's conditions of tabs 1 and 2.
+QString goodsAndDialog(const SpcgtjFilter& f)
+{
+    const QString k = sqlSafe(f.key.trimmed());
+    QString s = QStringLiteral(" and (a.g_sn like '%%1%' or a.g_jm like '%%1%' or a.g_name like '%%1%' or "
+                               "a.gg_name like '%%1%')")
+                    .arg(k);
+    if (!f.ghsSn.isEmpty()) {
+        s += QStringLiteral(" and a.ghs_sn='%1' ").arg(sqlLit(f.ghsSn));
+    } else if (!f.ghsText.trimmed().isEmpty()) {
+        s += QStringLiteral(" and (c.ghs_sn like '%%1%' or c.ghs_jm like '%%1%' or c.ghs_name like '%%1%') ")
+                 .arg(sqlSafe(f.ghsText.trimmed()));
+    }
+    if (!f.uName.isEmpty())
+        s += QStringLiteral(" and a.u_name='%1' ").arg(sqlLit(f.uName));
+    if (f.kind == QStringLiteral("进货单"))
+        s += QStringLiteral(" and a.gl_flag='cj' ");
+    else if (f.kind == QStringLiteral("退货单"))
+        s += QStringLiteral(" and a.gl_flag='ct' ");
+    if (!f.ckSn.isEmpty())
+        s += QStringLiteral(" and a.ck_sn='%1' ").arg(sqlLit(f.ckSn));
+    return s;
+}
+
+const QString kFrom = QStringLiteral(" from jxc_goodslist a,jxc_goods b,jxc_ghsxx c where a.g_sn=b.g_sn and "
+                                     "a.ghs_sn=c.ghs_sn and (a.gl_flag='cj' or a.gl_flag='ct')");
+
+}  // namespace
+
+QString spcgtjLinesSql(const SpcgtjFilter& f)
+{
+    return QStringLiteral("select a.*") + kFrom + periodAndClass(f) + goodsAndDialog(f) +
+           QStringLiteral(" order by a.gl_kdrq desc");
+}
+
+QString spcgtjGoodsSql(const SpcgtjFilter& f)
+{
+    return QStringLiteral("select a.g_sn,max(a.g_name) as gname,max(a.dw_name) as dwname,max(a.gg_name) as ggname,"
+                          "max(a.color_name) as colorname,max(a.ghs_name) as ghsname, sum(a.gl_sl) as sl,"
+                          "sum(a.gl_zje) as zje") +
+           kFrom + periodAndClass(f) + goodsAndDialog(f) + QStringLiteral(" group by a.g_sn order by a.g_sn");
+}
+
+QString spcgtjClassSql(const SpcgtjFilter& f)
+{
+    return QStringLiteral("select max(c.gc_name) as gcname,sum(a.gl_sl) as sl,sum(a.gl_zje) as zje from jxc_goodslist a,"
+                          "jxc_goods b,jxc_goodsclass c where a.g_sn=b.g_sn and b.gc_sn=c.gc_sn and "
+                          "(a.gl_flag='cj' or a.gl_flag='ct')") +
+           periodAndClass(f) + QStringLiteral("  group by b.gc_sn order by b.gc_sn");
+}
+
+TF_Spcgtj::TF_Spcgtj(QWidget* parent) : TF_Form(parent)
+{
+    setObjectName(QStringLiteral("TF_Spcgtj"));
+    setWindowTitle(QStringLiteral("商品采购统计"));
+
+    auto* btnView = namedButton(this, "btnView", QStringLiteral("查看单据"));
+    auto* btnPrint = namedButton(this, "btnPrint", QStringLiteral("打印"));
+    auto* btnExport = namedButton(this, "btnExport", QStringLiteral("导出"));
+    auto* btnFind = namedButton(this, "btnFind", QStringLiteral("高级查找"));
+    auto* btnExit = namedButton(this, "btnExit", QStringLiteral("退出"));
+    period = makeQueryPeriod([this] { btnStatClick(); });
+    tKey = nameBox(this, "tKey", 32);
+    tKey->setPlaceholderText(QStringLiteral("回车键开始查询"));
+    installKeyFilter(tKey);
+    tLb = new QLineEdit(this);
+    tLb->setObjectName(QStringLiteral("tLb"));
+    tLb->setReadOnly(true);
+    installKeyFilter(tLb);
+    tLb->installEventFilter(this);
+    auto* btnStat = namedButton(this, "btnStat", QStringLiteral("统计(F2)"));
+
+    auto* toolbar = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{btnView, btnPrint, btnExport, btnFind, btnExit})
+        toolbar->addWidget(w);
+    toolbar->addStretch(1);
+    auto* filterRow = new QHBoxLayout;
+    addQueryPeriod(filterRow, QStringLiteral("采购时间："), period);
+    filterRow->addWidget(new QLabel(QStringLiteral("商品名称或编号：")));
+    filterRow->addWidget(tKey, 1);
+    filterRow->addWidget(new QLabel(QStringLiteral("商品类别：")));
+    filterRow->addWidget(tLb);
+    filterRow->addWidget(btnStat);
+
+    auto* exportMenu = new QMenu(this);
+    addMenuItem(exportMenu, QStringLiteral("导出为Excel(&E)"), "N_Export", this, [this] { btnExportClick(); });
+    auto makeGrid = [&](const char* name, NamedQuery* q) {
+        auto* g = new DataGrid;
+        g->setObjectName(QLatin1String(name));
+        g->setQuery(q);
+        attachGridMenu(g, exportMenu);
+        return g;
+    };
+    gridList = makeGrid("gridList", DataModule->Q_GList10);
+    gridList->addColumn(QStringLiteral("gl_djh"), QStringLiteral("单号"), 110).footerText(QStringLiteral("合计数："));
+    gridList->addColumn(QStringLiteral("gl_kdrq"), QStringLiteral("日期"), 80).footerCount();
+    gridList->addColumn(QStringLiteral("ghs_name"), QStringLiteral("供货商"), 120);
+    gridList->addColumn(QStringLiteral("g_sn"), QStringLiteral("商品编号"), 90);
+    gridList->addColumn(QStringLiteral("g_name"), QStringLiteral("商品名称"), 120);
+    gridList->addColumn(QStringLiteral("ck_name"), QStringLiteral("仓库"), 70);
+    gridList->addColumn(QStringLiteral("dw_name"), QStringLiteral("单位"), 40);
+    gridList->addColumn(QStringLiteral("gl_dj"), QStringLiteral("单价"), 70).setFormat(kMoney);
+    gridList->addColumn(QStringLiteral("gl_sl"), QStringLiteral("数量"), 60).footerSum();
+    gridList->addColumn(QStringLiteral("gl_zje"), QStringLiteral("总金额"), 90).setFormat(kMoney).footerSum(QString(), kMoney);
+    gridList->addColumn(QStringLiteral("gg_name"), QStringLiteral("款型说明"), 90);
+    gridList->addColumn(QStringLiteral("u_name"), QStringLiteral("经办人"), 60);
+    gridGoods = makeGrid("gridGoods", DataModule->Q_GHZ);
+    gridGoods->addColumn(QStringLiteral("g_sn"), QStringLiteral("商品编号"), 90).footerText(QStringLiteral("品种合计："));
+    gridGoods->addColumn(QStringLiteral("gname"), QStringLiteral("商品名称"), 140).footerCount();
+    gridGoods->addColumn(QStringLiteral("dwname"), QStringLiteral("单位"), 40);
+    gridGoods->addColumn(QStringLiteral("ggname"), QStringLiteral("款型说明"), 90);
+    gridGoods->addColumn(QStringLiteral("sl"), QStringLiteral("数量"), 60).footerSum();
+    gridGoods->addColumn(QStringLiteral("zje"), QStringLiteral("总金额"), 90).setFormat(kMoney).footerSum(QString(), kMoney);
+    gridGoods->addColumn(QStringLiteral("ghsname"), QStringLiteral("供货商名称"), 120);
+    gridClass = makeGrid("gridClass", DataModule->Q_GHZ2);
+    gridClass->addColumn(QStringLiteral("gcname"), QStringLiteral("类别名称"), 160);
+    gridClass->addColumn(QStringLiteral("sl"), QStringLiteral("采购数量"), 90);
+    gridClass->addColumn(QStringLiteral("zje"), QStringLiteral("总采购额"), 110).setFormat(kMoney);
+
+    auto* chartPage = new QWidget;
+    rbBar = new QRadioButton(QStringLiteral("柱状显示"), chartPage);
+    rbBar->setObjectName(QStringLiteral("rbBar"));
+    rbPie = new QRadioButton(QStringLiteral("饼状显示"), chartPage);
+    rbPie->setObjectName(QStringLiteral("rbPie"));
+    rbBar->setChecked(true);
+    chart = new QChart;
+    auto* chartView = new QChartView(chart, chartPage);
+    auto* chartCol = new QVBoxLayout(chartPage);
+    auto* chartOptions = new QHBoxLayout;
+    chartOptions->addWidget(rbBar);
+    chartOptions->addWidget(rbPie);
+    chartOptions->addStretch(1);
+    chartCol->addLayout(chartOptions);
+    chartCol->addWidget(chartView, 1);
+
+    tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->addTab(gridList, QStringLiteral("商品采购明细表"));
+    tabs->addTab(gridGoods, QStringLiteral("商品采购汇总表"));
+    tabs->addTab(gridClass, QStringLiteral("商品采购分类统计表"));
+    tabs->addTab(chartPage, QStringLiteral("商品采购额分类图表显示"));
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(toolbar);
+    main->addLayout(filterRow);
+    main->addWidget(tabs, 1);
+    panelClass = new CategoryPanel(DataModule->Q_GClass5, this);
+    resize(1000, 620);
+
+    onClicked(btnView, [this] { btnViewClick(); });
+    onClicked(btnPrint, [this] { btnPrintClick(); });
+    onClicked(btnExport, [this] { btnExportClick(); });
+    onClicked(btnFind, [this] { btnFindClick(); });
+    onClicked(btnExit, [this] { close(); });
+    onClicked(btnStat, [this] { btnStatClick(); });
+    onClicked(rbBar, [this] { drawChart(); });
+    onClicked(rbPie, [this] { drawChart(); });
+    connect(tabs, &QTabWidget::currentChanged, this, [this] {
+        if (!m_loading)
+            runGuarded([this] { btnStatClick(); });
+    });
+    connect(gridList, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { detailClick(); }); });
+    connect(panelClass, &CategoryPanel::chosen, this, [this](const QString& code, const QString& name) {
+        m_gcSn = code;
+        tLb->setText(name);
+        runGuarded([this] { btnStatClick(); });
+    });
+}
+
+bool TF_Spcgtj::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tLb && event->type() == QEvent::MouseButtonPress)
+        panelClass->popUp();
+    return TF_Form::eventFilter(watched, event);
+}
+
+void TF_Spcgtj::FormActivate()
+{
+    m_loading = true;
+    curGhsSn.clear();
+    m_gcSn.clear();
+    m_ghsText.clear();
+    m_uName.clear();
+    m_kind.clear();
+    m_ckSn.clear();
+    panelClass->hide();
+    tabs->setCurrentIndex(0);
+    period.fromThisMonth();
+    tKey->clear();
+    tLb->setText(QStringLiteral("所有类别"));
+    rbBar->setChecked(true);
+    panelClass->reload();
+    btnStatClick();
+    m_loading = false;
+}
+
+bool TF_Spcgtj::FormKeyDown(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F2) {
+        btnStatClick();
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return false;
+}
+
+void TF_Spcgtj::FormClose()
+{
+    for (NamedQuery* q : {DataModule->Q_GClass5, DataModule->Q_GList10, DataModule->Q_GHZ, DataModule->Q_GHZ2})
+        q->close();
+}
+
+SpcgtjFilter TF_Spcgtj::filter() const
+{
+    return {.d1 = period.d1(),
+            .d2 = period.d2(),
+            .gcSn = m_gcSn,
+            .key = tKey->text(),
+            .ghsSn = curGhsSn,
+            .ghsText = m_ghsText,
+            .uName = m_uName,
+            .kind = m_kind,
+            .ckSn = m_ckSn};
+}
+
+void TF_Spcgtj::btnStatClick()
+{
+    const SpcgtjFilter f = filter();
+    switch (tabs->currentIndex()) {
+    case 0:
+        openQuery(DataModule->Q_GList10, spcgtjLinesSql(f));
+        break;
+    case 1:
+        openQuery(DataModule->Q_GHZ, spcgtjGoodsSql(f));
+        break;
+    default:
+        openQuery(DataModule->Q_GHZ2, spcgtjClassSql(f));
+        if (tabs->currentIndex() == 3)
+            drawChart();
+        break;
+    }
+}
+
+void TF_Spcgtj::drawChart()
+{
+    const ChartData data = ChartData::fromResult(DataModule->Q_GHZ2->result(), QStringLiteral("gcname"),
+                                                 QStringLiteral("zje"));
+    const QString title = QStringLiteral("分类采购额(%1至%2)").arg(period.d1(), period.d2());
+    if (rbPie->isChecked())
+        showPieChart(chart, data, title, PieMarks::LabelAndPercent);
+    else
+        showBarChart(chart, data, title, QStringLiteral("采购额(元)"));
+    chart->legend()->hide();
+}
+
+void TF_Spcgtj::btnFindClick()
+{
+    if (tabs->currentIndex() > 1)
+        return;
+    choiceParam.clear();
+    showForm(F_Spcgtj_Cx);
+    if (choiceParam == QLatin1String("1")) {
+        m_ghsText = F_Spcgtj_Cx->tGhs->text().trimmed();
+        m_uName = F_Spcgtj_Cx->userName();
+        m_kind = F_Spcgtj_Cx->billKind();
+        m_ckSn = F_Spcgtj_Cx->warehouse();
+        btnStatClick();
+    }
+    choiceParam.clear();
+}
+
+void TF_Spcgtj::detailClick()
+{
+    const int row = gridList->currentRow();
+    if (row < 0)
+        return;
+    showLineDetail(gridList->value(row, QStringLiteral("gl_flag")), gridList->value(row, QStringLiteral("g_sn")),
+                   gridList->value(row, QStringLiteral("tid")));
+}
+
+void TF_Spcgtj::btnViewClick()
+{
+    const int row = gridList->currentRow();
+    if (tabs->currentIndex() != 0 || row < 0)
+        return;
+    if (const auto print = postedPurchasePrint(gridList->value(row, QStringLiteral("gl_djh"))))
+        printGoodsDetail(*print, this);
+}
+
+void TF_Spcgtj::btnPrintClick()
+{
+    ReportListSpec spec;
+    spec.headerLines = {QStringLiteral("统计日期：[date1] 至 [date2]"), QStringLiteral("打印时间：[DATE] [TIME]")};
+    const DataGrid* grid = nullptr;
+    auto col = [](const char* caption, const char* field, double width) {
+        return ReportListColumn(QString::fromUtf8(caption), QLatin1String(field), width);
+    };
+    auto num = [](const char* caption, const char* field, double width, bool money) {
+        return ReportListColumn(QString::fromUtf8(caption), QLatin1String(field), width, ReportHAlign::Right,
+                                money ? QStringLiteral("0.00") : QString(), true);
+    };
+    switch (tabs->currentIndex()) {
+    case 0:
+        grid = gridList;
+        spec.title = QStringLiteral("商品采购统计");
+        spec.landscape = true;
+        spec.columns = {col("单号", "gl_djh", 30), col("日期", "gl_kdrq", 20), col("供货商", "ghs_name", 30),
+                        col("商品编号", "g_sn", 22), col("商品名称", "g_name", 30), col("仓库", "ck_name", 18),
+                        col("单位", "dw_name", 10), col("款型说明", "gg_name", 20),
+                        ReportListColumn(QStringLiteral("单价"), QStringLiteral("gl_dj"), 18, ReportHAlign::Right,
+                                         QStringLiteral("0.00")),
+                        num("数量", "gl_sl", 15, false), num("总金额", "gl_zje", 22, true), col("经办人", "u_name", 16)};
+        spec.summaryLines = {QStringLiteral("记录数：[COUNT(<frxDBDataset1>)]")};
+        break;
+    case 1:
+        grid = gridGoods;
+        spec.title = QStringLiteral("商品采购汇总表");
+        spec.columns = {col("供货商", "ghsname", 30), col("商品编号", "g_sn", 22), col("商品名称", "gname", 35),
+                        col("单位", "dwname", 10), col("款型说明", "ggname", 22), num("数量", "sl", 15, false),
+                        num("总金额", "zje", 22, true)};
+        spec.summaryLines = {QStringLiteral("共[COUNT(<frxDBDataset1>)]条记录")};
+        break;
+    case 2:
+        grid = gridClass;
+        spec.title = QStringLiteral("商品采购分类汇总表");
+        spec.columns = {col("类别名称", "gcname", 60), num("采购数量", "sl", 30, false), num("总采购额", "zje", 40, true)};
+        spec.summaryLines = {QStringLiteral("共[COUNT(<frxDBDataset1>)]条记录")};
+        break;
+    default:
+        return;
+    }
+    previewQueryList(spec, grid, period, this);
+}
+
+void TF_Spcgtj::btnExportClick()
+{
+    DataGrid* grids[] = {gridList, gridGoods, gridClass};
+    const int tab = tabs->currentIndex();
+    if (tab >= 0 && tab < 3)
+        grids[tab]->exportWithDialog();
+}
