@@ -19,24 +19,12 @@ namespace {
 
 constexpr int kGoods = 50;
 
-struct Fixture {
-    BenchDb db;
-
+struct Fixture : PostingBenchDb {
     explicit Fixture(int receipts)
     {
-        Clock::setFixed(QDateTime(QDate(2013, 5, 28), QTime(10, 0, 0)));
-        operatorName = QStringLiteral("张三");
-        createAllTables();
         Transaction tx;
-        execSql("insert into jxc_user (u_sn,u_name,u_cg,u_cgpl) values ('200001','李采购',1,0)");
-        execSql("insert into jxc_cm (cm_sn,cm_name,cm_tm) values ('200001','38','38'),('200002','39','39'),('200003','40','40')");
-        execSql("insert into jxc_cmz (cmz_sn,cmz_name) values ('200001','38-40')");
-        execSql("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('200001','200001'),('200001','200002'),('200001','200003')");
-        execSql("insert into jxc_colorz (colorz_sn,colorz_name) values ('200001','黑白')");
-        execSql("insert into jxc_colorz2 (colorz_sn,color_sn) values ('200001','100004'),('200001','100005')");
-        execSql("create temp table seq (i integer primary key)");
-        execSql("insert into seq (i) with recursive s(i) as (select 0 union all select i+1 from s where i<?) select i from s",
-                {{QString(), qMax(receipts, kGoods) - 1}});
+        seedSizesColours("insert into jxc_user (u_sn,u_name,u_cg,u_cgpl) values ('200001','李采购',1,0)",
+                         qMax(receipts, kGoods));
         execSql("insert into jxc_goods (g_sn,g_name,g_jm,g_jj,g_kc,g_pjjj,g_scjj,g_cgpl,dw_name,cmz_sn,colorz_sn) "
                 "select printf('2000%04d',i),'凉鞋'||i,'LX'||i,8,1000,9,10,1,'双','200001','200001' from seq where i<?",
                 {{QString(), kGoods}});
@@ -81,23 +69,12 @@ struct Fixture {
         tx.commit();
         execSql("analyze");
     }
-    ~Fixture() { Clock::reset(); }
 };
 
 // Working lines of 50 goods, 3 sizes × 2 colours of 1 each, at 10, under `djh`; returns their total.
 Money enterLines(const BillLineTables& tables, const QString& djh)
 {
-    Money total;
-    for (int g = 0; g < kGoods; ++g) {
-        WorkingLine line{.gSn = QStringLiteral("2000%1").arg(g, 4, 10, QLatin1Char('0')),
-                         .price = Money::fromUnits(100000), .rows = {}, .quantity = {}};
-        for (const char* cm : {"200001", "200002", "200003"})
-            for (const char* color : {"100004", "100005"})
-                line.rows.append({QLatin1String(cm), QLatin1String(color), Money::fromUnits(10000)});
-        writeLine(tables, djh, line);
-        total += line.price * lineQuantity(line);
-    }
-    return total;
+    return enterBenchLines(tables, djh, kGoods, Money::fromUnits(100000));
 }
 
 CgjhPosting enterReceipt()

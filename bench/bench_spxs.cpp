@@ -18,24 +18,11 @@ namespace {
 
 constexpr int kGoods = 50;
 
-struct Fixture {
-    BenchDb db;
-
+struct Fixture : PostingBenchDb {
     explicit Fixture(int bills)
     {
-        Clock::setFixed(QDateTime(QDate(2013, 5, 28), QTime(10, 0, 0)));
-        operatorName = QStringLiteral("张三");
-        createAllTables();
         Transaction tx;
-        execSql("insert into jxc_user (u_sn,u_name,u_xs,u_xspl) values ('200001','王销售',1,0)");
-        execSql("insert into jxc_cm (cm_sn,cm_name,cm_tm) values ('200001','38','38'),('200002','39','39'),('200003','40','40')");
-        execSql("insert into jxc_cmz (cmz_sn,cmz_name) values ('200001','38-40')");
-        execSql("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('200001','200001'),('200001','200002'),('200001','200003')");
-        execSql("insert into jxc_colorz (colorz_sn,colorz_name) values ('200001','黑白')");
-        execSql("insert into jxc_colorz2 (colorz_sn,color_sn) values ('200001','100004'),('200001','100005')");
-        execSql("create temp table seq (i integer primary key)");
-        execSql("insert into seq (i) with recursive s(i) as (select 0 union all select i+1 from s where i<?) select i from s",
-                {{QString(), qMax(bills, kGoods) - 1}});
+        seedSizesColours("insert into jxc_user (u_sn,u_name,u_xs,u_xspl) values ('200001','王销售',1,0)", qMax(bills, kGoods));
         execSql("insert into jxc_goods (g_sn,g_name,g_jm,g_jj,g_sj,g_kc,g_pjjj,g_scjj,g_xspl,dw_name,cmz_sn,colorz_sn) "
                 "select printf('2000%04d',i),'凉鞋'||i,'LX'||i,8,20,100000,9,10,1,'双','200001','200001' from seq where i<?",
                 {{QString(), kGoods}});
@@ -80,7 +67,6 @@ struct Fixture {
         tx.commit();
         execSql("analyze");
     }
-    ~Fixture() { Clock::reset(); }
 };
 
 // One bill's working lines: 50 goods, 3 sizes × 2 colours of 1 each, at 20 less 10 %.
@@ -88,16 +74,7 @@ SpxsPosting enterBill()
 {
     SpxsPosting bill;
     bill.djh = getMaxDjh(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"));
-    for (int g = 0; g < kGoods; ++g) {
-        WorkingLine line{.gSn = QStringLiteral("2000%1").arg(g, 4, 10, QLatin1Char('0')),
-                         .price = Money::fromUnits(200000), .rows = {}, .quantity = {}};
-        line.rate = Money::fromUnits(9000);
-        for (const char* cm : {"200001", "200002", "200003"})
-            for (const char* color : {"100004", "100005"})
-                line.rows.append({QLatin1String(cm), QLatin1String(color), Money::fromUnits(10000)});
-        writeLine(kSalesLines, bill.djh, line);
-        bill.due += lineAmount(kSalesLines, line);
-    }
+    bill.due = enterBenchLines(kSalesLines, bill.djh, kGoods, Money::fromUnits(200000), Money::fromUnits(9000));
     bill.khSn = bill.ckSn = QStringLiteral("100001");
     bill.khName = QStringLiteral("普通客户");
     bill.ckName = QStringLiteral("主仓库");

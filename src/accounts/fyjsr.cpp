@@ -3,7 +3,6 @@
 #include "accounts/ledgerentries.h"  // quotedLiteral
 #include "accounts/moneyvoucher.h"
 #include "accounts/partyregister.h"  // periodDateBox, moneyBox
-#include "accounts/xjyh.h"           // fillAccountCombo, fillNamedStaffCombo
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
@@ -42,13 +41,6 @@ namespace {
 
 const QString kMoneyFormat = QStringLiteral("￥,0.00;-￥,0.00");
 const QString kAllItems = QStringLiteral("全部项目");
-
-CodeComboBox* codeCombo(QWidget* parent, const char* name)
-{
-    auto* combo = new CodeComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    return combo;
-}
 
 void addMenuAction(QWidget* view, const QString& text, std::function<void()> handler)
 {
@@ -112,7 +104,7 @@ TF_Fyjsr::TF_Fyjsr(QWidget* parent) : TF_Form(parent)
 
     fymx = new QLabel(QStringLiteral("费用及收入明细"), this);
     fymx->setObjectName(QStringLiteral("fymx"));
-    comUser = codeCombo(this, "comUser");
+    comUser = namedCodeCombo(this, "comUser");
     btnSearch2 = namedButton(this, "btnSearch2", QStringLiteral("查询(F3)"));
     auto* detailBar = new QHBoxLayout;
     detailBar->addWidget(fymx);
@@ -283,33 +275,20 @@ void TF_Fyjsr::showEntryVoucher()
 
 // ---- Expense and income dialogs -----------------------------------------------------------------
 
-TF_Fyjsr_Entry::TF_Fyjsr_Entry(FyDirection direction, QWidget* parent) : TF_Form(parent), m_direction(direction)
+TF_Fyjsr_Entry::TF_Fyjsr_Entry(FyDirection direction, QWidget* parent)
+    : TF_MoneyDialog(50, parent), m_direction(direction)
 {
     const bool income = direction == FyDirection::Income;
     setObjectName(income ? QStringLiteral("F_Fyjsr_Add1") : QStringLiteral("F_Fyjsr_Add"));
     setWindowTitle(income ? QStringLiteral("增加收入") : QStringLiteral("增加费用"));
-    setEscCloses(true);
-    setMainAction([this] { btnOKClick(); });
-    comFy = codeCombo(this, "comFy");
-    tfyje = moneyBox(this, "tfyje", 10);
-    comUser = codeCombo(this, "comUser");
-    comYhzh = codeCombo(this, "comYhzh");
-    tnote = nameBox(this, "tnote", 50);
-    btnOK = namedButton(this, "btnOK", QStringLiteral("增加(F5)"));
-    btnPrin = namedButton(this, "btnPrin", QStringLiteral("打印(F4)"));
-    btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    comFy = namedCodeCombo(this, "comFy");
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("名称："), comFy);
     form->addRow(income ? QStringLiteral("收入金额：") : QStringLiteral("费用金额："), tfyje);
     form->addRow(QStringLiteral("经办人："), comUser);
     form->addRow(income ? QStringLiteral("收入账户：") : QStringLiteral("付款账户："), comYhzh);
     form->addRow(QStringLiteral("备注："), tnote);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttonRow({btnOK, btnPrin, btnExit}));
-    onClicked(btnOK, [this] { btnOKClick(); });
-    onClicked(btnPrin, [this] { btnPrinClick(); });
-    onClicked(btnExit, [this] { reject(); });
+    layOut(form);
     // "增加新类型" opens the type list of this direction.
     connect(comFy, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (m_filling || index < 0 || comFy->codeAt(index) != CodeComboBox::AllCode)
@@ -335,22 +314,8 @@ void TF_Fyjsr_Entry::fillTypes()
 
 void TF_Fyjsr_Entry::FormActivate()
 {
-    fillAccountCombo(comYhzh);
-    fillNamedStaffCombo(comUser);
     fillTypes();
-    tnote->clear();
-    tfyje->setText(QStringLiteral("0"));
-    tfyje->setFocus();
-    tfyje->selectAll();
-}
-
-bool TF_Fyjsr_Entry::FormKeyDown(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F4) {
-        runGuarded([this] { btnPrinClick(); });
-        return true;
-    }
-    return false;
+    TF_MoneyDialog::FormActivate();
 }
 
 void TF_Fyjsr_Entry::btnOKClick()
@@ -375,15 +340,7 @@ void TF_Fyjsr_Entry::btnOKClick()
 
 void TF_Fyjsr_Entry::btnPrinClick()
 {
-    const bool income = m_direction == FyDirection::Income;
-    previewMoneyVoucher({.title = companyShortName + (income ? QStringLiteral("收款单") : QStringLiteral("付款单")),
-                         .fymc = comFy->currentText(),
-                         .fkfs = comYhzh->currentText(),
-                         .pnote = tnote->text().trimmed(),
-                         .uname = comUser->currentText(),
-                         .aname = operatorName,
-                         .amount = Money::fromText(tfyje->text())},
-                        this);
+    previewVoucher(m_direction == FyDirection::Income, comFy->currentText());
 }
 
 // ---- Types --------------------------------------------------------------------------------------

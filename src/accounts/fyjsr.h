@@ -3,6 +3,7 @@
 // and the type list ("类型").
 #pragma once
 
+#include "accounts/moneydialog.h"
 #include "accounts/moneyentries.h"
 #include "platform/form.h"
 
@@ -52,28 +53,20 @@ private:
 };
 
 // The expense (TF_Fyjsr_Add) and income (TF_Fyjsr_Add1) dialogs: one layout.
-class TF_Fyjsr_Entry : public TF_Form {
+class TF_Fyjsr_Entry : public TF_MoneyDialog {
     Q_OBJECT
 public:
     TF_Fyjsr_Entry(FyDirection direction, QWidget* parent = nullptr);
 
     CodeComboBox* comFy = nullptr;
-    QLineEdit* tfyje = nullptr;
-    CodeComboBox* comUser = nullptr;
-    CodeComboBox* comYhzh = nullptr;
-    QLineEdit* tnote = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnPrin = nullptr;
-    QPushButton* btnExit = nullptr;
 
     // The type list of the dialog's direction after "增加新类型", the first type chosen.
     void fillTypes();
-    void btnOKClick();
-    void btnPrinClick();
+    void btnOKClick() override;
+    void btnPrinClick() override;
 
 protected:
     void FormActivate() override;
-    bool FormKeyDown(QKeyEvent* event) override;
 
 private:
     FyDirection m_direction;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "data/values.h"
+#include "platform/combofill.h"  // kNewHandlerItem
 
 #include <QString>
 
@@ -36,9 +37,6 @@ QString checkOpeningAmount(const QString& name);
 QString setOpeningAmount(qint64 id, Money amount);
 
 // ---- Deposits, withdrawals, transfers -------------------------------------------------------
-
-// The handler box's item that opens the staff dialog instead of naming a handler.
-inline constexpr const char16_t* kNewHandlerItem = u"新增经办人.....";
 
 struct CashMove {
     QString account;

@@ -40,13 +40,6 @@ namespace {
 const QString kMoneyFormat = QStringLiteral("￥,0.00;-￥,0.00");
 const QString kAllStaff = QStringLiteral("所有员工");
 
-CodeComboBox* codeCombo(QWidget* parent, const char* name)
-{
-    auto* combo = new CodeComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    return combo;
-}
-
 // The dialogs edit the window's account list: show the new balances at once.
 void refreshAccountList()
 {
@@ -55,20 +48,6 @@ void refreshAccountList()
 }
 
 }  // namespace
-
-void fillAccountCombo(CodeComboBox* combo)
-{
-    fillCodeCombo(combo, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QString(), QStringLiteral("id"),
-                  QStringLiteral("yh_sn"));
-    combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
-}
-
-void fillNamedStaffCombo(CodeComboBox* combo)
-{
-    fillCodeComboWhere(combo, QStringLiteral("jxc_user"), QStringLiteral("u_name"), QString(),
-                       QStringLiteral("where u_name<>''"), QStringLiteral("id"), QStringLiteral("u_sn"));
-    combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
-}
 
 // ---- The window ---------------------------------------------------------------------------------
 
@@ -96,7 +75,7 @@ TF_Xjyh::TF_Xjyh(QWidget* parent) : TF_Form(parent)
     btnMenu1->setObjectName(QStringLiteral("btnMenu1"));
     btnMenu1->setText(QStringLiteral("▼"));
     addDatePresetMenu(btnMenu1, tdate11, tdate12, [this] { btnSearch1Click(); });
-    comUser = codeCombo(this, "comUser");
+    comUser = namedCodeCombo(this, "comUser");
     fymx = new QLabel(this);
     fymx->setObjectName(QStringLiteral("fymx"));
     btnSearch1 = namedButton(this, "btnSearch1", QStringLiteral("查询(F2)"));
@@ -245,19 +224,10 @@ void TF_Xjyh::btnPrin2Click()
 
 // ---- Deposit and withdrawal ---------------------------------------------------------------------
 
-TF_Xjyh_Move::TF_Xjyh_Move(bool withdrawal, QWidget* parent) : TF_Form(parent), m_withdrawal(withdrawal)
+TF_Xjyh_Move::TF_Xjyh_Move(bool withdrawal, QWidget* parent) : TF_MoneyDialog(100, parent), m_withdrawal(withdrawal)
 {
     setObjectName(withdrawal ? QStringLiteral("F_Xjyh_Ck") : QStringLiteral("F_Xjyh_Jk"));
     setWindowTitle(withdrawal ? QStringLiteral("出款") : QStringLiteral("进款"));
-    setEscCloses(true);
-    setMainAction([this] { btnOKClick(); });
-    comYhzh = codeCombo(this, "comYhzh");
-    tfyje = moneyBox(this, "tfyje", 10);
-    comUser = codeCombo(this, "comUser");
-    tnote = nameBox(this, "tnote", 100);
-    btnOK = namedButton(this, "btnOK", QStringLiteral("增加(F5)"));
-    btnPrin = namedButton(this, "btnPrin", QStringLiteral("打印(F4)"));
-    btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
     auto* form = new QFormLayout;
     form->addRow(withdrawal ? QStringLiteral("出款账户：") : QStringLiteral("进款账户："), comYhzh);
     form->addRow(withdrawal ? QStringLiteral("出款金额：") : QStringLiteral("进款金额："), tfyje);
@@ -266,31 +236,7 @@ TF_Xjyh_Move::TF_Xjyh_Move(bool withdrawal, QWidget* parent) : TF_Form(parent), 
                                        : QStringLiteral("(进款：如还款，转款等款项收入的项目。)"),
                             this));
     form->addRow(QStringLiteral("备        注："), tnote);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttonRow({btnOK, btnPrin, btnExit}));
-    onClicked(btnOK, [this] { btnOKClick(); });
-    onClicked(btnPrin, [this] { btnPrinClick(); });
-    onClicked(btnExit, [this] { reject(); });
-}
-
-void TF_Xjyh_Move::FormActivate()
-{
-    fillAccountCombo(comYhzh);
-    fillNamedStaffCombo(comUser);
-    tnote->clear();
-    tfyje->setText(QStringLiteral("0"));
-    tfyje->setFocus();
-    tfyje->selectAll();
-}
-
-bool TF_Xjyh_Move::FormKeyDown(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F4) {
-        runGuarded([this] { btnPrinClick(); });
-        return true;
-    }
-    return false;
+    layOut(form);
 }
 
 void TF_Xjyh_Move::btnOKClick()
@@ -312,15 +258,7 @@ void TF_Xjyh_Move::btnOKClick()
 
 void TF_Xjyh_Move::btnPrinClick()
 {
-    const QString account = comYhzh->currentText();
-    previewMoneyVoucher({.title = companyShortName + (m_withdrawal ? QStringLiteral("付款单") : QStringLiteral("收款单")),
-                         .fymc = account + (m_withdrawal ? QStringLiteral("(出款)") : QStringLiteral("(进款)")),
-                         .fkfs = account,
-                         .pnote = tnote->text().trimmed(),
-                         .uname = comUser->currentText(),
-                         .aname = operatorName,
-                         .amount = Money::fromText(tfyje->text())},
-                        this);
+    previewVoucher(!m_withdrawal, comYhzh->currentText() + (m_withdrawal ? QStringLiteral("(出款)") : QStringLiteral("(进款)")));
 }
 
 // ---- Transfer -----------------------------------------------------------------------------------
@@ -331,10 +269,10 @@ TF_Xjyh_Zz::TF_Xjyh_Zz(QWidget* parent) : TF_Form(parent)
     setWindowTitle(QStringLiteral("转账"));
     setEscCloses(true);
     setMainAction([this] { btnOKClick(); });
-    comYhzh = codeCombo(this, "comYhzh");
-    comYhzh1 = codeCombo(this, "comYhzh1");
+    comYhzh = namedCodeCombo(this, "comYhzh");
+    comYhzh1 = namedCodeCombo(this, "comYhzh1");
     tfyje = moneyBox(this, "tfyje", 10);
-    comUser = codeCombo(this, "comUser");
+    comUser = namedCodeCombo(this, "comUser");
     tnote = nameBox(this, "tnote", 100);
     btnOK = namedButton(this, "btnOK", QStringLiteral("增加(F5)"));
     btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));

@@ -3,7 +3,7 @@
 // vouchers, list prints and the opening-balance window.
 #pragma once
 
-#include "platform/form.h"
+#include "accounts/moneydialog.h"
 
 class CodeComboBox;
 class DataGrid;
@@ -46,25 +46,13 @@ protected:
 };
 
 // "进款" (TF_Xjyh_Jk) and "出款" (TF_Xjyh_Ck): one layout.
-class TF_Xjyh_Move : public TF_Form {
+class TF_Xjyh_Move : public TF_MoneyDialog {
     Q_OBJECT
 public:
     TF_Xjyh_Move(bool withdrawal, QWidget* parent = nullptr);
 
-    CodeComboBox* comYhzh = nullptr;
-    QLineEdit* tfyje = nullptr;
-    CodeComboBox* comUser = nullptr;
-    QLineEdit* tnote = nullptr;
-    QPushButton* btnOK = nullptr;
-    QPushButton* btnPrin = nullptr;
-    QPushButton* btnExit = nullptr;
-
-    void btnOKClick();
-    void btnPrinClick();
-
-protected:
-    void FormActivate() override;
-    bool FormKeyDown(QKeyEvent* event) override;
+    void btnOKClick() override;
+    void btnPrinClick() override;
 
 private:
     bool m_withdrawal;
@@ -103,8 +91,3 @@ extern TF_Xjyh* F_Xjyh;
 extern TF_Xjyh_Jk* F_Xjyh_Jk;
 extern TF_Xjyh_Ck* F_Xjyh_Ck;
 extern TF_Xjyh_Zz* F_Xjyh_Zz;
-
-// Every money account in id order (text yh_name, code yh_sn), the first one chosen.
-void fillAccountCombo(CodeComboBox* combo);
-// The staff members with a name in id order (text u_name, code u_sn), the first one chosen.
-void fillNamedStaffCombo(CodeComboBox* combo);

@@ -1,6 +1,8 @@
 #include "bills/billprint.h"
 
+#include "data/billtables.h"
 #include "data/datamodule.h"
+#include "data/textrules.h"
 #include "data/namedquery.h"
 #include "data/settings.h"
 #include "platform/report.h"
@@ -69,4 +71,65 @@ int printCopies(const QString& setting)
 bool printAfterPosting()
 {
     return csDjzddy != QLatin1String("0") && csDjzddy != QLatin1String("False");
+}
+
+QString sizeColourLinesSql(const char* lineTable, const char* rowTable, const char* numberColumn,
+                           const char* priceColumn, const char* rateColumn, const QString& djh)
+{
+    const QString price = QLatin1String(priceColumn);
+    const QString amount = rateColumn && *rateColumn
+                               ? QStringLiteral("a.%1*a.%2 as sj,a.%1*a.%2*e.t_sl as zje").arg(price, QLatin1String(rateColumn))
+                               : QStringLiteral("a.%1*e.t_sl as zje").arg(price);
+    return QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,%1 from %2 a,"
+                          "jxc_goods b,jxc_cm c,jxc_color d,%3 e where a.g_sn=b.g_sn and a.%4=e.gl_djh and "
+                          "a.id=e.tid and e.cm_sn=c.cm_sn and e.color_sn=d.color_sn and a.%4='%5' order by a.id,e.id")
+        .arg(amount, QLatin1String(lineTable), QLatin1String(rowTable), QLatin1String(numberColumn), sqlSafe(djh));
+}
+
+QString sizeColourLinesSql(const BillLineTables& t, const QString& djh)
+{
+    return sizeColourLinesSql(t.lineTable, t.rowTable, t.numberColumn, t.priceColumn, t.rateColumn, djh);
+}
+
+ResultSet partnerCardRow(bool customer, const QString& code)
+{
+    return openSelect(customer ? QStringLiteral("select * from jxc_khxx where kh_sn=?")
+                               : QStringLiteral("select * from jxc_ghsxx where ghs_sn=?"),
+                      {{QString(), code}});
+}
+
+QList<BillVariable> partnerContactVariables(bool customer, const ResultSet& row, bool withContact)
+{
+    const QString v = customer ? QStringLiteral("kh") : QStringLiteral("ghs");
+    auto field = [&](const char* name) {
+        return row.isEmpty() ? QString() : row.text(0, v + QLatin1Char('_') + QLatin1String(name));
+    };
+    QList<BillVariable> out;
+    if (withContact)
+        out << BillVariable(v + QStringLiteral("Lxr"), field("lxr"));
+    out << BillVariable(v + QStringLiteral("Tele"), field("tele"));
+    out << BillVariable(v + QStringLiteral("Address"), field("address"));
+    return out;
+}
+
+QList<BillVariable> billHeadVariables(const BillPrintHead& head)
+{
+    QList<BillVariable> out{
+        {(head.customer ? QStringLiteral("kh") : QStringLiteral("ghs")) + QStringLiteral("Name"), head.partnerName}};
+    out += partnerContactVariables(head.customer, *head.contact);
+    out += {{QStringLiteral("ckName"), head.ckName},
+            {QStringLiteral("jhDate"), head.date},
+            {QStringLiteral("Note"), head.note},
+            {QStringLiteral("uName"), head.uName},
+            {QStringLiteral("yf"), moneyToDx(head.due)},
+            {QStringLiteral("sf"), moneyToDx(head.paid)}};
+    return out;
+}
+
+bool billHasLines(const BillLineTables& t, const QString& djh)
+{
+    return selectValue(QStringLiteral("select count(*) from %1 where %2=?")
+                           .arg(QLatin1String(t.lineTable), QLatin1String(t.numberColumn)),
+                       {{QString(), djh}})
+               .toInt() > 0;
 }

@@ -16,6 +16,8 @@
 
 class QWidget;
 class Report;
+class ResultSet;
+struct BillLineTables;
 
 // Name and printed value of one report variable.
 using BillVariable = std::pair<QString, QString>;
@@ -25,6 +27,33 @@ struct BillPrint {
     QList<BillVariable> variables;   // the bill's own variables (the company's are added)
     QString linesSql;                // the line dataset "frxDBDataset1"
 };
+
+// The line dataset of a bill whose lines all have size and colour rows: one row a size and
+// colour row with its line (a.*), goods, size and colour names, its quantity t_sl and amount
+// zje (the line's price × the row's quantity); with a discount rate column, also sj (the
+// discounted price) and the discounted amount. Lines without rows do not print.
+QString sizeColourLinesSql(const char* lineTable, const char* rowTable, const char* numberColumn,
+                           const char* priceColumn, const char* rateColumn, const QString& djh);
+QString sizeColourLinesSql(const BillLineTables& t, const QString& djh);
+
+// The partner's card row (jxc_khxx by kh_sn for a customer, else jxc_ghsxx by ghs_sn).
+ResultSet partnerCardRow(bool customer, const QString& code);
+// The partner's contact variables from the first row of `row` (its columns named as on the
+// card): khLxr/ghsLxr (with `withContact`), then khTele/ghsTele and khAddress/ghsAddress.
+QList<BillVariable> partnerContactVariables(bool customer, const ResultSet& row, bool withContact = true);
+
+// The head of a bill as printed; amounts as texts, printed in capitals.
+struct BillPrintHead {
+    bool customer;
+    QString partnerName;
+    const ResultSet* contact;  // a row with the partner's contact columns
+    QString ckName, date, note, uName;
+    QString due, paid;
+};
+// khName/ghsName, the contact variables, ckName, jhDate, Note, uName, yf and sf.
+QList<BillVariable> billHeadVariables(const BillPrintHead& head);
+// Whether the bill `djh` has lines in the kind's line table.
+bool billHasLines(const BillLineTables& t, const QString& djh);
 
 // Loads the template (a missing file gives an empty report), clears the variables and sets
 // the company's (comName, comTele, comAddress from the settings in memory) and the bill's,

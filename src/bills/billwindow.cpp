@@ -1,17 +1,23 @@
 #include "bills/billwindow.h"
 
+#include "bills/goodspicker.h"
+#include "bills/linedialog.h"
 #include "bills/workinglines.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
+#include "data/globals.h"
 #include "data/numbering.h"
 #include "data/routineargs.h"
+#include "platform/combofill.h"
 #include "platform/msgbox.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace {
@@ -212,4 +218,85 @@ QWidget* TF_BillWindow::withPickerButton(QWidget* box, const char* objectName, s
     onClicked(button, std::move(open));
     new PickerButtonWatch(button, QList<QWidget*>{box} + alsoBoxes);
     return holder;
+}
+
+bool TF_BillWindow::runGoodsPicker(const QString& word, const QString& warehouse, const std::function<void()>& open)
+{
+    const int before = m_kind.lineQuery->rowCount();
+    paramValue = word;
+    goodsPickerTarget = {.number = m_number, .warehouse = warehouse};
+    open();
+    paramValue.clear();
+    goodsPickerTarget = {};
+    reopenLines();
+    return m_kind.lineQuery->rowCount() > before;
+}
+
+void TF_BillWindow::runLineDialog(const QString& mode, const QString& warehouse, const std::function<void()>& open)
+{
+    modeFlag = mode;
+    curGoodsSn = m_kind.lineQuery->fieldByName(QStringLiteral("g_sn"));
+    lineDialogTarget = {.number = m_number, .warehouse = warehouse, .lineId = currentLineId()};
+    const int row = m_kind.lineQuery->currentRow();
+    open();
+    modeFlag.clear();
+    curGoodsSn.clear();
+    lineDialogTarget = {};
+    reopenLines();
+    m_kind.lineQuery->setCurrentRow(row);
+}
+
+void TF_BillWindow::enterBarcode(QLineEdit* box, const QString& columns,
+                                 const std::function<Money(const ResultSet&)>& price, bool openAfter,
+                                 const std::function<void()>& edit)
+{
+    const QString barcode = box->text().trimmed();
+    if (barcode.isEmpty())
+        return;
+    const ResultSet goods = openSelect(
+        QStringLiteral("select %1 from jxc_goods where g_sptm=? order by id limit 1").arg(columns), {{QString(), barcode}});
+    if (goods.isEmpty()) {
+        msgInfo(QStringLiteral("没有找到与该条码匹配的商品，请检查！"), this);
+        return;
+    }
+    writeLine(*m_kind.lines, m_number,
+              {.gSn = goods.text(0, 0), .price = price(goods), .rows = {}, .quantity = Money::fromDouble(1)});
+    reopenLines(/*toLast=*/true);
+    box->clear();
+    if (openAfter)
+        edit();
+}
+
+QString TF_BillWindow::showLinesTotal(QLabel* due, QLineEdit* paid)
+{
+    const QString total = linesTotal();
+    due->setText(total);
+    paid->setText(total.isEmpty() ? QStringLiteral("0") : total);
+    return total;
+}
+
+bool TF_BillWindow::checkHead(const HeadCheck& check, Money* amount)
+{
+    QString refusal;
+    if (!hasLines())
+        refusal = check.noLines;
+    else if (check.partner->text().trimmed().isEmpty())
+        refusal = check.noPartner;
+    else if (check.handler->currentText() == QStringView(kNewHandlerItem) || check.handler->currentText().isEmpty())
+        refusal = QStringLiteral("请选择经办人！");
+    else if (check.warehouse->currentText().isEmpty())
+        refusal = QStringLiteral("请选择仓库！");
+    if (!refusal.isEmpty()) {
+        msgInfo(refusal, this);
+        return false;
+    }
+    bool ok = false;
+    const Money value = Money::fromText(check.amount->text().trimmed(), &ok);
+    if (!ok) {
+        msgInfo(check.badAmount, this);
+        return false;
+    }
+    if (amount)
+        *amount = value;
+    return true;
 }

@@ -25,8 +25,12 @@
 #include <QString>
 #include <functional>
 
+class Money;
 class NamedQuery;
+class QComboBox;
 class QDate;
+class QLineEdit;
+class ResultSet;
 class QKeyEvent;
 class QLabel;
 class QToolButton;
@@ -80,6 +84,33 @@ protected:
     bool deleteCurrentLine();
     // Deletes every line of the bill with their size and colour rows.
     void discardBill();
+
+    // Opens the goods picker for the bill in `warehouse` (paramValue is `word` for the call), then
+    // reopens the lines; returns whether lines were added.
+    bool runGoodsPicker(const QString& word, const QString& warehouse, const std::function<void()>& open);
+    // Opens the line dialog `open` on the current line in mode `mode`, then reopens the lines on
+    // the same row.
+    void runLineDialog(const QString& mode, const QString& warehouse, const std::function<void()>& open);
+    // Adds one of the goods with `barcode` (the first of them) as a new line priced by `price`
+    // from the goods' row of `columns`, goes to it and clears `box`; then `edit` when the line
+    // dialog opens after a barcode. An unknown barcode says so and adds nothing.
+    void enterBarcode(QLineEdit* box, const QString& columns, const std::function<Money(const ResultSet&)>& price,
+                      bool openAfter, const std::function<void()>& edit);
+    // The lines' total into `due` and `paid` ("0" when the bill has no lines); returns it.
+    QString showLinesTotal(QLabel* due, QLineEdit* paid);
+    // The checks of the bill's head before a save, in this order: lines, partner, handler,
+    // warehouse, then the amount; shows the first refusal and returns false. `amount` receives
+    // the amount when it is a number.
+    struct HeadCheck {
+        QString noLines;      // "单据中没有业务发生，不能保存！"
+        QLineEdit* partner;
+        QString noPartner;    // "请选择供货商！"
+        QComboBox* handler;
+        QComboBox* warehouse;
+        QLineEdit* amount;
+        QString badAmount;    // "实付金额不是有效的数字，请重新输入！"
+    };
+    bool checkHead(const HeadCheck& check, Money* amount = nullptr);
 
     // The label that shows the number.
     void setNumberLabel(QLabel* label) { m_numberLabel = label; }

@@ -119,14 +119,6 @@ void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const Qu
     report.preview(parent);
 }
 
-QAction* addMenuItem(QMenu* menu, const QString& text, const char* name, QObject* context, std::function<void()> fn)
-{
-    QAction* a = menu->addAction(text);
-    a->setObjectName(QLatin1String(name));
-    QObject::connect(a, &QAction::triggered, context, [fn = std::move(fn)] { runGuarded(fn); });
-    return a;
-}
-
 void attachGridMenu(DataGrid* grid, QMenu* menu)
 {
     grid->view()->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -4,6 +4,8 @@
 // lays them out itself and keeps its statements as functions on plain values.
 #pragma once
 
+#include "bills/billparts.h"
+
 #include "platform/reportlist.h"
 
 #include <QFrame>
@@ -59,8 +61,7 @@ struct QueryExtraFilters {
 // the period's dates in quotes.
 void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent);
 
-// A menu item named `name` that runs `fn` guarded.
-QAction* addMenuItem(QMenu* menu, const QString& text, const char* name, QObject* context, std::function<void()> fn);
+// addMenuItem (a named menu item running guarded) comes from bills/billparts.h.
 // Shows `menu` on a right click in the grid.
 void attachGridMenu(DataGrid* grid, QMenu* menu);
 

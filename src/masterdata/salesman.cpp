@@ -47,34 +47,28 @@ QString lit(const char* s)
     return QString::fromLatin1(s);
 }
 
-ResultSet partnerRow(bool customer, const QString& code)
+// The partner's name on its card row ("" for none).
+QString cardName(bool customer, const ResultSet& p)
 {
-    return customer ? openSelect(QStringLiteral("select * from jxc_khxx where kh_sn=?"), {{QString(), code}})
-                    : openSelect(QStringLiteral("select * from jxc_ghsxx where ghs_sn=?"), {{QString(), code}});
+    return p.isEmpty() ? QString() : p.text(0, customer ? QStringLiteral("kh_name") : QStringLiteral("ghs_name"));
 }
 
 // name, [contact,] telephone and address of the partner as printed.
 QList<BillVariable> partnerVariables(bool customer, const QString& code, bool withContact)
 {
-    const ResultSet p = partnerRow(customer, code);
-    const QString v = customer ? QStringLiteral("kh") : QStringLiteral("ghs");
-    const QString c = customer ? QStringLiteral("kh_") : QStringLiteral("ghs_");
-    auto field = [&p, &c](const char* name) { return p.isEmpty() ? QString() : p.text(0, c + lit(name)); };
-    QList<BillVariable> out{BillVariable(v + QStringLiteral("Name"), field("name"))};
-    if (withContact)
-        out << BillVariable(v + QStringLiteral("Lxr"), field("lxr"));
-    out << BillVariable(v + QStringLiteral("Tele"), field("tele"));
-    out << BillVariable(v + QStringLiteral("Address"), field("address"));
-    return out;
+    const ResultSet p = partnerCardRow(customer, code);
+    return QList<BillVariable>{BillVariable(customer ? QStringLiteral("khName") : QStringLiteral("ghsName"),
+                                            cardName(customer, p))} +
+           partnerContactVariables(customer, p, withContact);
 }
 
-// An amount as printed in capitals, optionally with its sign changed.
-QString capitals(const QString& stored, bool negate)
+// A stored amount as printed, optionally with its sign changed.
+QString printedAmount(const QString& stored, bool negate)
 {
     Money m = Money::fromText(stored);
     if (negate)
         m = -m;
-    return moneyToDx(m.toText());
+    return m.toText();
 }
 
 }  // namespace
@@ -147,13 +141,8 @@ BillPrint reprintBill(const QString& djh)
     if (!k)
         return p;
     p.templateFile = lit(k->template_);
-    const QString line = lit(k->line);
-    const QString price = *k->discount ? QStringLiteral("a.%1dj*a.%2 as sj,a.%1dj*a.%2*e.t_sl as zje").arg(line, lit(k->discount))
-                                       : QStringLiteral("a.%1dj*e.t_sl as zje").arg(line);
-    p.linesSql = QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,%1 from %2 a,"
-                                "jxc_goods b,jxc_cm c,jxc_color d,%3 e where a.g_sn=b.g_sn and a.%4=e.gl_djh and "
-                                "a.id=e.tid and e.cm_sn=c.cm_sn and e.color_sn=d.color_sn and a.%4='%5' order by a.id,e.id")
-                     .arg(price, lit(k->lineTable), lit(k->rowTable), lit(k->lineKey), sqlSafe(djh));
+    const QByteArray price = QByteArray(k->line) + "dj";
+    p.linesSql = sizeColourLinesSql(k->lineTable, k->rowTable, k->lineKey, price.constData(), k->discount, djh);
 
     const ResultSet h = openSelect(QStringLiteral("select a.*,b.ck_name,c.u_name from %1 a,jxc_ckxx b,jxc_user c where "
                                                   "a.ck_sn=b.ck_sn and a.u_sn=c.u_sn and a.%2=?")
@@ -161,13 +150,18 @@ BillPrint reprintBill(const QString& djh)
                                    {{QString(), djh}});
     auto field = [&h](const QString& name) { return h.isEmpty() ? QString() : h.text(0, name); };
     const QString c = lit(k->datePrefix);
-    p.variables = {{QStringLiteral("ckName"), field(QStringLiteral("ck_name"))},
-                   {QStringLiteral("jhDate"), field(lit(k->dateColumn))},
-                   {QStringLiteral("uName"), field(QStringLiteral("u_name"))},
-                   {QStringLiteral("Note"), field(c + QStringLiteral("note"))},
-                   {QStringLiteral("yf"), capitals(field(c + QStringLiteral("yfje")), k->negate)},
-                   {QStringLiteral("sf"), capitals(field(c + QStringLiteral("sfje")), k->negate)}};
-    p.variables += partnerVariables(k->customer, field(k->customer ? QStringLiteral("kh_sn") : QStringLiteral("ghs_sn")), true);
+    const ResultSet partner =
+        partnerCardRow(k->customer, field(k->customer ? QStringLiteral("kh_sn") : QStringLiteral("ghs_sn")));
+    p.variables = billHeadVariables(
+        {.customer = k->customer,
+         .partnerName = cardName(k->customer, partner),
+         .contact = &partner,
+         .ckName = field(QStringLiteral("ck_name")),
+         .date = field(lit(k->dateColumn)),
+         .note = field(c + QStringLiteral("note")),
+         .uName = field(QStringLiteral("u_name")),
+         .due = printedAmount(field(c + QStringLiteral("yfje")), k->negate),
+         .paid = printedAmount(field(c + QStringLiteral("sfje")), k->negate)});
     return p;
 }
 

@@ -49,3 +49,17 @@ void fillJsfsCombo(QComboBox* combo, const QString& kind)
 {
     setComboItems(combo, jsfsComboItems(kind));
 }
+
+void fillAccountCombo(QComboBox* combo)
+{
+    fillCodeCombo(combo, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QString(), QStringLiteral("id"),
+                  QStringLiteral("yh_sn"));
+    combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+}
+
+void fillNamedStaffCombo(QComboBox* combo)
+{
+    fillCodeComboWhere(combo, QStringLiteral("jxc_user"), QStringLiteral("u_name"), QString(),
+                       QStringLiteral("where u_name<>''"), QStringLiteral("id"), QStringLiteral("u_sn"));
+    combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+}

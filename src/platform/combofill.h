@@ -11,6 +11,9 @@
 
 class QComboBox;
 
+// The handler combos' item that opens the handler picker instead of naming a handler.
+inline constexpr const char16_t* kNewHandlerItem = u"新增经办人.....";
+
 // Replaces every entry of `combo` by `items`, each carrying its code.
 void setComboItems(QComboBox* combo, const ComboItems& items);
 
@@ -36,3 +39,7 @@ void fillCodeComboWhereFirst(QComboBox* combo, const QString& table, const QStri
 // Settlement modes: "按实付款结算" (1), then "余款记入应付帐" (2) for "cg" or "余款记入应收帐"
 // (2) for "xs".
 void fillJsfsCombo(QComboBox* combo, const QString& kind);
+// Every money account in id order (text yh_name, code yh_sn), the first one chosen.
+void fillAccountCombo(QComboBox* combo);
+// The staff members with a name in id order (text u_name, code u_sn), the first one chosen.
+void fillNamedStaffCombo(QComboBox* combo);

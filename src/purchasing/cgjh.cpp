@@ -1,5 +1,6 @@
 #include "purchasing/cgjh.h"
 
+#include "bills/billparts.h"
 #include "bills/goodspicker.h"
 #include "bills/linedialog.h"
 #include "platform/partnerpanel.h"
@@ -50,22 +51,8 @@ bool TF_Cgjh::openDialogAfterBarcode = false;
 
 namespace {
 
-const QString kNewHandler = QStringLiteral("新增经办人.....");
 // The caller word of the receipt window at the handler and remark pickers.
 const QString kCallerWord = QStringLiteral("jh");
-
-// The handler and remark pickers, which answer the receipt by its caller word.
-void openCallerPicker(const QString& windowClass, const QString& name)
-{
-    callerFlag = kCallerWord;
-    openWindow(windowClass, QString(), name);
-    callerFlag.clear();
-}
-
-void openHandlerPicker()
-{
-    openCallerPicker(QStringLiteral("TF_User2"), QStringLiteral("选择经办人"));
-}
 
 QString receiptLinesSql(const QString& number)
 {
@@ -75,13 +62,6 @@ QString receiptLinesSql(const QString& number)
         .arg(sqlSafe(number));
 }
 
-// The ten most recent suppliers with posted receipts that are not disabled, newest first: each
-// supplier's latest receipt number is one seek in the journal's partner index.
-const QString kRecentSuppliers = QStringLiteral(
-    "select * from (select a.*,(select max(g.gl_djh) from jxc_goodslist g where g.ghs_sn=a.ghs_sn and "
-    "g.gl_flag='cj' and g.gl_djh<>'') as djh from jxc_ghsxx a where a.ghs_forbid=0) "
-    "where djh is not null order by djh desc limit 10");
-
 BillKind receiptKind()
 {
     return {.lines = &kReceiptLines,
@@ -90,14 +70,6 @@ BillKind receiptKind()
             .prefix = "CJ",
             .lineQuery = DataModule->Q_Jhsp,
             .lineSql = receiptLinesSql};
-}
-
-QAction* menuItem(QMenu* menu, const QString& text, const char* objectName, QObject* context, std::function<void()> fn)
-{
-    QAction* action = menu->addAction(text);
-    action->setObjectName(QLatin1String(objectName));
-    QObject::connect(action, &QAction::triggered, context, [fn = std::move(fn)] { runGuarded(fn); });
-    return action;
 }
 
 QLabel* caption(const QString& text)
@@ -129,63 +101,44 @@ TF_Cgjh::TF_Cgjh(QWidget* parent) : TF_BillWindow(receiptKind(), parent)
 void TF_Cgjh::buildEntryPage(QWidget* page)
 {
     // Number.
-    auto* numberCaption = caption(QStringLiteral("单号"));
-    numberCaption->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     jsn = new QLabel;
     jsn->setObjectName(QStringLiteral("jsn"));
     setNumberLabel(jsn);
 
     // Supplier, warehouse, date.
     tghs = nameBox(this, "tghs", 32);
-    const QString hint = QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询");
-    tghs->setToolTip(hint);
+    tghs->setToolTip(kPartnerHint);
     auto* btnSeleGhs = namedButton(this, "btnSeleGhs", QStringLiteral("…"));
     btnSeleGhs->setFocusPolicy(Qt::NoFocus);
     comCk = new CodeComboBox;
     comCk->setObjectName(QStringLiteral("comCk"));
-    dateCg = new QDateEdit;
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
+    dateCg = billDateBox();
 
     // Amounts and settlement.
     lbRmb = caption(QStringLiteral("￥"));
     lbRmb->setObjectName(QStringLiteral("lbRmb"));
     yfje = new QLabel;
     yfje->setObjectName(QStringLiteral("yfje"));
-    tsfje = new QLineEdit;
-    tsfje->setObjectName(QStringLiteral("tsfje"));
-    tsfje->setMaxLength(10);
-    tsfje->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d*(\\.\\d{0,2})?")), tsfje));
+    tsfje = billMoneyBox("tsfje");
     comJsfs = new CodeComboBox;
     comJsfs->setObjectName(QStringLiteral("comJsfs"));
     comUser = new CodeComboBox;
     comUser->setObjectName(QStringLiteral("comUser"));
-    QWidget* userBox = withPickerButton(comUser, "btnUser", openHandlerPicker, {comJsfs});
+    QWidget* userBox = withPickerButton(comUser, "btnUser", [] { openHandlerPicker(kCallerWord); }, {comJsfs});
 
     // Reference number and note.
     lbSn2 = caption(QStringLiteral("原始单号："));
     lbSn2->setObjectName(QStringLiteral("lbSn2"));
     tsn2 = nameBox(this, "tsn2", 16);
     tnote = nameBox(this, "tnote", 100);
-    QWidget* noteBox = withPickerButton(
-        tnote, "btnNote", [] { openCallerPicker(QStringLiteral("TF_Djbz"), QStringLiteral("单据备注信息设置")); });
+    QWidget* noteBox = withPickerButton(tnote, "btnNote", [] { openRemarkPicker(kCallerWord); });
 
     // Money account panel.
-    panelYhzh = new QFrame;
-    panelYhzh->setObjectName(QStringLiteral("panelYhzh"));
-    panelYhzh->setFrameShape(QFrame::StyledPanel);
-    comYhzh = new CodeComboBox;
-    comYhzh->setObjectName(QStringLiteral("comYhzh"));
-    auto* closeYhzh = namedButton(this, "btnYhzhClose", QStringLiteral("X"));
-    auto* yhzhRow = new QHBoxLayout(panelYhzh);
-    yhzhRow->setContentsMargins(4, 2, 4, 2);
-    yhzhRow->addWidget(caption(QStringLiteral("同时选择付款账户：")));
-    yhzhRow->addWidget(comYhzh, 1);
-    yhzhRow->addWidget(closeYhzh);
+    panelYhzh = new AccountPanel("panelYhzh", QStringLiteral("同时选择付款账户："));
+    comYhzh = panelYhzh->combo();
 
     auto* head = new QGridLayout;
-    head->addWidget(numberCaption, 0, 0);
+    head->addWidget(numberCaption(), 0, 0);
     head->addWidget(jsn, 0, 1);
     head->addWidget(caption(QStringLiteral("供货商：")), 1, 0);
     auto* ghsRow = new QHBoxLayout;
@@ -213,60 +166,16 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     head->addWidget(panelYhzh, 5, 2, 1, 3);
 
     // Supplier account strip.
-    panelZw = new QFrame;
-    panelZw->setObjectName(QStringLiteral("panelZw"));
-    panelZw->setFrameShape(QFrame::StyledPanel);
-    auto* zwRow = new QHBoxLayout(panelZw);
-    zwRow->setContentsMargins(4, 2, 4, 2);
-    lbZwYf = new QLabel;
-    lbZwYf->setObjectName(QStringLiteral("lbZwYf"));
-    lbZwSf = new QLabel;
-    lbZwSf->setObjectName(QStringLiteral("lbZwSf"));
-    lbZwWf = new QLabel;
-    lbZwWf->setObjectName(QStringLiteral("lbZwWf"));
-    auto* btnZw = new QToolButton;
-    btnZw->setObjectName(QStringLiteral("btnZw"));
-    btnZw->setText(QStringLiteral("详细信息"));
-    btnZw->setPopupMode(QToolButton::InstantPopup);
-    auto* zwMenu = new QMenu(btnZw);
-    menuItem(zwMenu, QStringLiteral("供货商详细信息(&W)"), "actGhsCard", this, [this] { supplierCardClick(); });
-    menuItem(zwMenu, QStringLiteral("供货商往来帐务(&X)"), "actGhsWlzw", this, [this] { supplierAccountsClick(); });
-    menuItem(zwMenu, QStringLiteral("进货信息查询(&Y)"), "actGhsJh", this, [this] { receiptQueryClick(); });
-    menuItem(zwMenu, QStringLiteral("退货信息查询(&Z)"), "actGhsTh", this, [this] { returnQueryClick(); });
-    btnZw->setMenu(zwMenu);
-    zwRow->addWidget(caption(QStringLiteral("供货商账目")));
-    zwRow->addWidget(caption(QStringLiteral("应付金额：")));
-    zwRow->addWidget(lbZwYf);
-    zwRow->addWidget(caption(QStringLiteral("实付金额：")));
-    zwRow->addWidget(lbZwSf);
-    zwRow->addWidget(caption(QStringLiteral("未付金额：")));
-    zwRow->addWidget(lbZwWf);
-    zwRow->addStretch(1);
-    zwRow->addWidget(btnZw);
+    panelZw = new PartnerAccountStrip("panelZw", {QStringLiteral("供货商账目"), QStringLiteral("应付金额："),
+                                                  QStringLiteral("实付金额："), QStringLiteral("未付金额：")});
+    QMenu* zwMenu = panelZw->menu();
+    addMenuItem(zwMenu, QStringLiteral("供货商详细信息(&W)"), "actGhsCard", this, [this] { supplierCardClick(); });
+    addMenuItem(zwMenu, QStringLiteral("供货商往来帐务(&X)"), "actGhsWlzw", this, [this] { supplierAccountsClick(); });
+    addMenuItem(zwMenu, QStringLiteral("进货信息查询(&Y)"), "actGhsJh", this, [this] { receiptQueryClick(); });
+    addMenuItem(zwMenu, QStringLiteral("退货信息查询(&Z)"), "actGhsTh", this, [this] { returnQueryClick(); });
 
     // Supplier search panel.
-    PartnerPanel::Config config;
-    config.codeField = QStringLiteral("ghs_sn");
-    config.nameField = QStringLiteral("ghs_name");
-    config.columns = {{QStringLiteral("ghs_name"), QStringLiteral("供货商名称")},
-                      {QStringLiteral("ghs_lxr"), QStringLiteral("联系人")},
-                      {QStringLiteral("ghs_tele"), QStringLiteral("联系电话")},
-                      {QStringLiteral("ghs_address"), QStringLiteral("联系地址")},
-                      {QStringLiteral("gt_name"), QStringLiteral("供货商类型")}};
-    config.searchFields = {QStringLiteral("ghs_name"), QStringLiteral("ghs_jm"), QStringLiteral("ghs_sn"),
-                           QStringLiteral("ghs_tele"), QStringLiteral("ghs_address")};
-    config.all = DataModule->Q_Ghsxx;
-    config.allSql = QStringLiteral("select * from jxc_ghsxx where ghs_forbid=0 order by id");
-    config.allCaption = QStringLiteral("全部供货商信息");
-    config.recent = DataModule->Q_GhsxxLs;
-    config.recentSql = kRecentSuppliers;
-    config.recentCaption = QStringLiteral("最近往来供货商");
-    config.keyCaption = QStringLiteral("查找供货商(F2)：");
-    config.keyHint = hint;
-    config.addCaption = QStringLiteral("添加供货商(F8)");
-    config.addNewCaption = QStringLiteral("新增加供货商(&Y)");
-    config.addCopyCaption = QStringLiteral("从客户资料中复制(&Z)");
-    panelGhs = new PartnerPanel(config);
+    panelGhs = new PartnerPanel(supplierPanelConfig(/*full=*/true));
     panelGhs->setObjectName(QStringLiteral("panelGhs"));
     panelGhs->hide();
     // F2 stays the picker's key while the panel is shown.
@@ -284,32 +193,9 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     });
 
     // Barcode panel.
-    panelSptm = new QFrame;
-    panelSptm->setObjectName(QStringLiteral("panelSptm"));
-    panelSptm->setFrameShape(QFrame::StyledPanel);
-    tSptm = new QLineEdit;
-    tSptm->setObjectName(QStringLiteral("tSptm"));
-    tSptm->setMaxLength(64);
-    auto* closeSptm = namedButton(this, "btnSptmClose", QStringLiteral("X"));
-    auto* sptmMenuButton = new QToolButton;
-    sptmMenuButton->setObjectName(QStringLiteral("btnSptmMenu"));
-    sptmMenuButton->setText(QStringLiteral("▼"));
-    sptmMenuButton->setPopupMode(QToolButton::InstantPopup);
-    auto* sptmMenu = new QMenu(sptmMenuButton);
-    menuItem(sptmMenu, QStringLiteral("隐藏条码输入面板(&Y)"), "actSptmHide", this, [this] { showBarcodePanel(false); });
-    actOpenAfter = menuItem(sptmMenu, QStringLiteral("添加完商品后打开修改窗口(&Z)"), "actOpenAfter", this,
-                             [this] { openDialogAfterBarcode = actOpenAfter->isChecked(); });
-    actOpenAfter->setCheckable(true);
-    actOpenAfter->setChecked(openDialogAfterBarcode);
-    sptmMenuButton->setMenu(sptmMenu);
-    auto* sptmRow = new QHBoxLayout(panelSptm);
-    sptmRow->setContentsMargins(4, 2, 4, 2);
-    sptmRow->addWidget(caption(QStringLiteral("条码：")));
-    sptmRow->addWidget(tSptm, 1);
-    sptmRow->addWidget(sptmMenuButton);
-    sptmRow->addWidget(closeSptm);
-    connect(tSptm, &QLineEdit::returnPressed, this, [this] { runGuarded([this] { tSptmEnter(); }); });
-    onClicked(closeSptm, [this] { showBarcodePanel(false); });
+    panelSptm = new BarcodePanel({"panelSptm", "btnSptmClose", "btnSptmMenu", "actSptmHide"}, openDialogAfterBarcode,
+                                 [this] { tSptmEnter(); });
+    tSptm = panelSptm->box();
 
     // Line grid.
     DBGrid1 = new DataGrid;
@@ -331,17 +217,17 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     // The grid's menu.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    menuItem(PopupMenu1, QStringLiteral("新增商品(&U)"), "actAdd", this, [this] { btnAddClick(); });
-    actModi = menuItem(PopupMenu1, QStringLiteral("修改商品(&V)"), "actModi", this, [this] { btnModiClick(); });
-    actDel = menuItem(PopupMenu1, QStringLiteral("删除商品(&W)"), "actDel", this, [this] { btnDelClick(); });
+    addMenuItem(PopupMenu1, QStringLiteral("新增商品(&U)"), "actAdd", this, [this] { btnAddClick(); });
+    actModi = addMenuItem(PopupMenu1, QStringLiteral("修改商品(&V)"), "actModi", this, [this] { btnModiClick(); });
+    actDel = addMenuItem(PopupMenu1, QStringLiteral("删除商品(&W)"), "actDel", this, [this] { btnDelClick(); });
     menuPrint = PopupMenu1->addMenu(QStringLiteral("打印单据(&X)"));
-    menuItem(menuPrint, QStringLiteral("打印单据(&Y)"), "actPrint2", this, [this] { printClick(); });
-    menuItem(menuPrint, QStringLiteral("预览单据(&Z)"), "actPreview2", this, [this] { previewClick(); });
+    addMenuItem(menuPrint, QStringLiteral("打印单据(&Y)"), "actPrint2", this, [this] { printClick(); });
+    addMenuItem(menuPrint, QStringLiteral("预览单据(&Z)"), "actPreview2", this, [this] { previewClick(); });
     menuGhs = PopupMenu1->addMenu(QStringLiteral("供货商信息(&Y)"));
-    menuItem(menuGhs, QStringLiteral("供货商详细信息(&Y)"), "actGhsCard2", this, [this] { supplierCardClick(); });
-    menuItem(menuGhs, QStringLiteral("供货商往来账务(&Z)"), "actGhsWlzw2", this, [this] { supplierAccountsClick(); });
+    addMenuItem(menuGhs, QStringLiteral("供货商详细信息(&Y)"), "actGhsCard2", this, [this] { supplierCardClick(); });
+    addMenuItem(menuGhs, QStringLiteral("供货商往来账务(&Z)"), "actGhsWlzw2", this, [this] { supplierAccountsClick(); });
     PopupMenu1->addSeparator();
-    actBarcode = menuItem(PopupMenu1, QString(), "actBarcode", this,
+    actBarcode = addMenuItem(PopupMenu1, QString(), "actBarcode", this,
                            [this] { showBarcodePanel(!panelSptm->isVisible()); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
         const bool rows = hasLines();
@@ -350,23 +236,14 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
         actBarcode->setText(panelSptm->isVisible() ? QStringLiteral("隐藏条码输入面板(&Z)")
                                                    : QStringLiteral("显示条码输入面板(&Z)"));
     });
-    DBGrid1->view()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(DBGrid1->view(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenu1->popup(DBGrid1->view()->viewport()->mapToGlobal(pos)); });
+    setGridMenu(DBGrid1, PopupMenu1);
 
     // Buttons.
     auto* btnAdd = namedButton(this, "btnAdd", QStringLiteral("老商品添加(F2)"));
     auto* btnNew = namedButton(this, "btnNew", QStringLiteral("新商品添加(F9)"));
     btnModi = namedButton(this, "btnModi", QStringLiteral("修改"));
     btnDel = namedButton(this, "btnDel", QStringLiteral("删除"));
-    btnPrint = new QToolButton;
-    btnPrint->setObjectName(QStringLiteral("btnPrint"));
-    btnPrint->setText(QStringLiteral("打印"));
-    btnPrint->setPopupMode(QToolButton::InstantPopup);
-    auto* printMenu = new QMenu(btnPrint);
-    menuItem(printMenu, QStringLiteral("打印单据(&W)"), "actPrint", this, [this] { printClick(); });
-    menuItem(printMenu, QStringLiteral("预览单据(&X)"), "actPreview", this, [this] { previewClick(); });
-    btnPrint->setMenu(printMenu);
+    btnPrint = printMenuButton("btnPrint", this, [this] { printClick(); }, [this] { previewClick(); });
     auto* btnOK = namedButton(this, "btnOK", QStringLiteral("保存(F5)"));
     auto* btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
     // Import and export of the lines: part of the window, never shown.
@@ -376,8 +253,8 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     btnImpExp->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
     btnImpExp->setPopupMode(QToolButton::InstantPopup);
     auto* impExpMenu = new QMenu(btnImpExp);
-    menuItem(impExpMenu, QStringLiteral("从Excel导入采购进货单(&E)"), "actImport", this, [this] { importClick(); });
-    menuItem(impExpMenu, QStringLiteral("导出采购进货单到Excel(&X)"), "actExport", this, [this] { exportClick(); });
+    addMenuItem(impExpMenu, QStringLiteral("从Excel导入采购进货单(&E)"), "actImport", this, [this] { importClick(); });
+    addMenuItem(impExpMenu, QStringLiteral("导出采购进货单到Excel(&X)"), "actExport", this, [this] { exportClick(); });
     btnImpExp->setMenu(impExpMenu);
     btnImpExp->hide();
     auto* buttons = new QHBoxLayout;
@@ -415,15 +292,8 @@ void TF_Cgjh::buildEntryPage(QWidget* page)
     connect(comUser, &QComboBox::currentIndexChanged, this, [this] { runGuarded([this] { handlerChanged(); }); });
     connect(comJsfs, &QComboBox::currentIndexChanged, this, [this] { runGuarded([this] { handlerChanged(); }); });
     connect(dateCg, &QDateEdit::dateChanged, this, [this] { runGuarded([this] { dateCgChange(); }); });
-    onClicked(closeYhzh, [this] { panelYhzh->hide(); });
     onFocusIn({tsfje}, [this] { showAccountPanel(); });
     onFocusIn({comCk, tghs, tnote, comUser, comJsfs, DBGrid1->view()}, [this] { panelYhzh->hide(); });
-    connect(tsfje, &QLineEdit::editingFinished, this, [this] {
-        bool ok = false;
-        Money::fromText(tsfje->text().trimmed(), &ok);
-        if (!ok || tsfje->text().trimmed().isEmpty())  // never empty, never half a number ("-", ".")
-            tsfje->setText(QStringLiteral("0"));
-    });
 }
 
 void TF_Cgjh::resetBill()
@@ -448,19 +318,12 @@ void TF_Cgjh::resetBill()
     drawNumber();
     tsfje->setText(QStringLiteral("0"));
 
-    fillCodeComboWhere(comUser, QStringLiteral("jxc_user"), QStringLiteral("u_name"), kNewHandler,
-                       QStringLiteral("where u_cg<>0 and u_name<>'' and u_name is not null"), QStringLiteral("id"),
-                       QStringLiteral("u_sn"));
-    comUser->setCurrentIndex(0);
+    fillHandlerCombo(comUser, QStringLiteral("where u_cg<>0 and u_name<>'' and u_name is not null"));
     fillJsfsCombo(comJsfs, QStringLiteral("cg"));
     comJsfs->setCurrentIndex(0);
-    fillCodeCombo(comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QString(), QStringLiteral("id"),
-                  QStringLiteral("ck_sn"));
-    comCk->selectText(getDefaultCkName());
+    fillWarehouseCombo(comCk);
     comCk->setEnabled(true);
-    fillCodeCombo(comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QString(), QStringLiteral("id"),
-                  QStringLiteral("yh_sn"));
-    comYhzh->setCurrentIndex(0);
+    fillAccountCombo(comYhzh);
     dateCg->setDate(Clock::today());
     panelGhs->reload();
     panelGhs2->hide();
@@ -479,10 +342,7 @@ void TF_Cgjh::FormClose()
 void TF_Cgjh::updateBottomJe()
 {
     comCk->setEnabled(!hasLines());
-    const QString total = linesTotal();
-    yfje->setText(total);
-    lbRmb->setVisible(!total.isEmpty());
-    tsfje->setText(total.isEmpty() ? QStringLiteral("0") : total);
+    lbRmb->setVisible(!showLinesTotal(yfje, tsfje).isEmpty());
 }
 
 void TF_Cgjh::showLineButtons(bool lines)
@@ -520,14 +380,8 @@ bool TF_Cgjh::billKeyDown(QKeyEvent* event)
 
 void TF_Cgjh::btnAddClick()
 {
-    const int before = DataModule->Q_Jhsp->rowCount();
-    paramValue = QStringLiteral("cgjh");
-    goodsPickerTarget = {.number = number(), .warehouse = comCk->currentCodeOrEmpty()};
-    openWindow(QStringLiteral("TF_Cgjh_Add"), QString(), QStringLiteral("老商品添加"));
-    paramValue.clear();
-    goodsPickerTarget = {};
-    reopenLines();
-    if (DataModule->Q_Jhsp->rowCount() > before)
+    if (runGoodsPicker(QStringLiteral("cgjh"), comCk->currentCodeOrEmpty(),
+                       [] { openWindow(QStringLiteral("TF_Cgjh_Add"), QString(), QStringLiteral("老商品添加")); }))
         comUser->setFocus();
 }
 
@@ -554,16 +408,7 @@ void TF_Cgjh::btnModiClick()
 
 void TF_Cgjh::editLine(const QString& mode)
 {
-    modeFlag = mode;
-    curGoodsSn = DataModule->Q_Jhsp->fieldByName(QStringLiteral("g_sn"));
-    lineDialogTarget = {.number = number(), .warehouse = comCk->currentCodeOrEmpty(), .lineId = currentLineId()};
-    const int row = DataModule->Q_Jhsp->currentRow();
-    showForm(F_Cgjh_Sele);
-    modeFlag.clear();
-    curGoodsSn.clear();
-    lineDialogTarget = {};
-    reopenLines();
-    DataModule->Q_Jhsp->setCurrentRow(row);
+    runLineDialog(mode, comCk->currentCodeOrEmpty(), [] { showForm(F_Cgjh_Sele); });
 }
 
 void TF_Cgjh::btnDelClick()
@@ -573,25 +418,10 @@ void TF_Cgjh::btnDelClick()
 
 void TF_Cgjh::tSptmEnter()
 {
-    const QString barcode = tSptm->text().trimmed();
-    if (barcode.isEmpty())
-        return;
-    const ResultSet goods = openSelect(
-        QStringLiteral("select g_sn,g_pjjj,g_scjj,g_jj from jxc_goods where g_sptm=? order by id limit 1"),
-        {{QString(), barcode}});
-    if (goods.isEmpty()) {
-        msgInfo(QStringLiteral("没有找到与该条码匹配的商品，请检查！"), this);
-        return;
-    }
-    writeLine(kReceiptLines, number(),
-              {.gSn = goods.text(0, 0),
-               .price = Money::fromText(goods.text(0, purchasePriceColumn())),
-               .rows = {},
-               .quantity = Money::fromDouble(1)});
-    reopenLines(/*toLast=*/true);
-    tSptm->clear();
-    if (openDialogAfterBarcode)
-        editLine(QStringLiteral("cgjh"));
+    enterBarcode(
+        tSptm, QStringLiteral("g_sn,g_pjjj,g_scjj,g_jj"),
+        [](const ResultSet& goods) { return Money::fromText(goods.text(0, purchasePriceColumn())); },
+        panelSptm->openAfter(), [this] { editLine(QStringLiteral("cgjh")); });
 }
 
 void TF_Cgjh::dateCgChange()
@@ -603,17 +433,13 @@ void TF_Cgjh::dateCgChange()
 
 void TF_Cgjh::handlerChanged()
 {
-    if (m_initialising || comUser->currentText() != kNewHandler)
-        return;
-    comUser->setCurrentIndex(-1);
-    openHandlerPicker();
+    if (!m_initialising)
+        handlerComboChanged(comUser, kCallerWord);
 }
 
 void TF_Cgjh::showBarcodePanel(bool on)
 {
-    panelSptm->setVisible(on);
-    if (on)
-        tSptm->setFocus();
+    panelSptm->showPanel(on);
 }
 
 void TF_Cgjh::showAccountPanel()
@@ -626,15 +452,7 @@ void TF_Cgjh::supplierChosen(const QString& code, const QString& name)
 {
     tghs->setText(name);
     curGhsSn = code;
-    if (code != getDefaultGhsSn()) {
-        getGhsZw(code);
-        lbZwYf->setText(zwYfje + QStringLiteral(" 元"));
-        lbZwSf->setText(zwSfje + QStringLiteral(" 元"));
-        lbZwWf->setText(zwWfje + QStringLiteral(" 元"));
-        panelZw->show();
-    } else {
-        panelZw->hide();
-    }
+    panelZw->showPartner(code, getDefaultGhsSn(), getGhsZw);
 }
 
 void TF_Cgjh::openSupplierWindow(const QString& windowClass, const QString& name)
@@ -658,36 +476,25 @@ void TF_Cgjh::supplierCardClick()
     reopenLines();
 }
 
-namespace {
-
-void openSupplierQuery(const QString& windowClass, const QString& caller, const QString& supplier, const QString& name)
+void TF_Cgjh::openSupplierQuery(const QString& windowClass, const QString& caller, const QString& name)
 {
-    callerFlag = caller;
-    detailTable = supplier;
-    openWindow(windowClass, QString(), name);
-    callerFlag.clear();
-    detailTable.clear();
+    openPartnerQuery(windowClass, caller, tghs->text().trimmed(), name);
     openGhsList();
 }
 
-}  // namespace
-
 void TF_Cgjh::supplierAccountsClick()
 {
-    openSupplierQuery(QStringLiteral("TF_WlzwGhs"), QStringLiteral("cgjh1"), tghs->text().trimmed(),
-                      QStringLiteral("供货商往来帐务"));
+    openSupplierQuery(QStringLiteral("TF_WlzwGhs"), QStringLiteral("cgjh1"), QStringLiteral("供货商往来帐务"));
 }
 
 void TF_Cgjh::receiptQueryClick()
 {
-    openSupplierQuery(QStringLiteral("TF_Cgth_Zdth"), QStringLiteral("cgjh"), tghs->text().trimmed(),
-                      QStringLiteral("进货信息查询"));
+    openSupplierQuery(QStringLiteral("TF_Cgth_Zdth"), QStringLiteral("cgjh"), QStringLiteral("进货信息查询"));
 }
 
 void TF_Cgjh::returnQueryClick()
 {
-    openSupplierQuery(QStringLiteral("TF_Cgth"), QStringLiteral("cgjh"), tghs->text().trimmed(),
-                      QStringLiteral("退货信息查询"));
+    openSupplierQuery(QStringLiteral("TF_Cgth"), QStringLiteral("cgjh"), QStringLiteral("退货信息查询"));
 }
 
 CgjhPrintBill TF_Cgjh::printBill() const
@@ -722,25 +529,14 @@ void TF_Cgjh::btnOKClick()
 bool TF_Cgjh::saveBill()
 {
     m_posted = false;
-    QString refusal;
-    if (!hasLines())
-        refusal = QStringLiteral("单据中没有业务发生，不能保存！");
-    else if (tghs->text().trimmed().isEmpty())
-        refusal = QStringLiteral("请选择供货商！");
-    else if (comUser->currentText() == kNewHandler || comUser->currentText().isEmpty())
-        refusal = QStringLiteral("请选择经办人！");
-    else if (comCk->currentText().isEmpty())
-        refusal = QStringLiteral("请选择仓库！");
-    if (!refusal.isEmpty()) {
-        msgInfo(refusal, this);
+    if (!checkHead({.noLines = QStringLiteral("单据中没有业务发生，不能保存！"),
+                    .partner = tghs,
+                    .noPartner = QStringLiteral("请选择供货商！"),
+                    .handler = comUser,
+                    .warehouse = comCk,
+                    .amount = tsfje,
+                    .badAmount = QStringLiteral("实付金额不是有效的数字，请重新输入！")}))
         return false;
-    }
-    bool paidOk = false;
-    Money::fromText(tsfje->text().trimmed(), &paidOk);
-    if (!paidOk) {
-        msgInfo(QStringLiteral("实付金额不是有效的数字，请重新输入！"), this);
-        return false;
-    }
 
     saveChoice = 2;
     openWindow(QStringLiteral("TF_Cgjh_Save"), QString(), QStringLiteral("保存提示"));
@@ -874,17 +670,17 @@ void TF_Cgjh::buildPendingPage(QWidget* page)
     // Menus of both lists.
     auto* menuShdj = new QMenu(this);
     menuShdj->setObjectName(QStringLiteral("PopupMenuShdj"));
-    menuItem(menuShdj, QStringLiteral("单据审核(&W)"), "actShCheck", this, [this] { btnShCheckClick(); });
-    menuItem(menuShdj, QStringLiteral("查看单据(&X)"), "actShView", this, [this] { btnShViewClick(); });
-    menuItem(menuShdj, QStringLiteral("删除单据(&Y)"), "actShDelBill", this, [this] { btnShDelBillClick(); });
-    menuItem(menuShdj, QStringLiteral("导出Excel表(&E)"), "actShExport", this, [this] { btnShExportClick(); });
-    menuItem(menuShdj, QStringLiteral("打印(&Z)"), "actShPrint", this, [this] { btnShPrintClick(); });
+    addMenuItem(menuShdj, QStringLiteral("单据审核(&W)"), "actShCheck", this, [this] { btnShCheckClick(); });
+    addMenuItem(menuShdj, QStringLiteral("查看单据(&X)"), "actShView", this, [this] { btnShViewClick(); });
+    addMenuItem(menuShdj, QStringLiteral("删除单据(&Y)"), "actShDelBill", this, [this] { btnShDelBillClick(); });
+    addMenuItem(menuShdj, QStringLiteral("导出Excel表(&E)"), "actShExport", this, [this] { btnShExportClick(); });
+    addMenuItem(menuShdj, QStringLiteral("打印(&Z)"), "actShPrint", this, [this] { btnShPrintClick(); });
     auto* menuShsp = new QMenu(this);
     menuShsp->setObjectName(QStringLiteral("PopupMenuShsp"));
     QList<QAction*> lineItems{
-        menuItem(menuShsp, QStringLiteral("增加商品(&X)"), "actShAdd", this, [this] { btnShAddClick(); }),
-        menuItem(menuShsp, QStringLiteral("修改商品(&Y)"), "actShModi", this, [this] { btnShModiClick(); }),
-        menuItem(menuShsp, QStringLiteral("删除商品 (&Z)"), "actShDel", this, [this] { btnShDelClick(); })};
+        addMenuItem(menuShsp, QStringLiteral("增加商品(&X)"), "actShAdd", this, [this] { btnShAddClick(); }),
+        addMenuItem(menuShsp, QStringLiteral("修改商品(&Y)"), "actShModi", this, [this] { btnShModiClick(); }),
+        addMenuItem(menuShsp, QStringLiteral("删除商品 (&Z)"), "actShDel", this, [this] { btnShDelClick(); })};
     connect(menuShsp, &QMenu::aboutToShow, this, [this, lineItems] {
         for (QAction* a : lineItems)
             a->setEnabled(btnShAdd->isEnabled());

@@ -7,8 +7,11 @@
 #include "purchasing/cgjhposting.h"
 #include "purchasing/cgjhprint.h"
 
+class AccountPanel;
+class BarcodePanel;
 class CodeComboBox;
 class DataGrid;
+class PartnerAccountStrip;
 class PartnerPanel;
 class QAction;
 class QCheckBox;
@@ -89,6 +92,7 @@ private:
     void handlerChanged();
     void editLine(const QString& mode);
     void openSupplierWindow(const QString& windowClass, const QString& caller);
+    void openSupplierQuery(const QString& windowClass, const QString& caller, const QString& name);
     void showAccountPanel();
     friend void registerPurchasingReceipt();
 
@@ -108,7 +112,7 @@ private:
     QLabel* lbSn2 = nullptr;
     QLineEdit* tsn2 = nullptr;
     QLineEdit* tnote = nullptr;
-    QFrame* panelYhzh = nullptr;
+    AccountPanel* panelYhzh = nullptr;
     CodeComboBox* comYhzh = nullptr;
     DataGrid* DBGrid1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -117,13 +121,9 @@ private:
     QMenu* menuPrint = nullptr;
     QMenu* menuGhs = nullptr;
     QAction* actBarcode = nullptr;
-    QFrame* panelSptm = nullptr;
+    BarcodePanel* panelSptm = nullptr;
     QLineEdit* tSptm = nullptr;
-    QAction* actOpenAfter = nullptr;
-    QFrame* panelZw = nullptr;
-    QLabel* lbZwYf = nullptr;
-    QLabel* lbZwSf = nullptr;
-    QLabel* lbZwWf = nullptr;
+    PartnerAccountStrip* panelZw = nullptr;
     PartnerPanel* panelGhs = nullptr;
     QPushButton* btnModi = nullptr;
     QPushButton* btnDel = nullptr;

@@ -1,5 +1,6 @@
 #include "purchasing/cgjhprint.h"
 
+#include "data/billtables.h"
 #include "data/datamodule.h"
 #include "data/textrules.h"
 #include "platform/displayformat.h"
@@ -8,36 +9,11 @@ namespace {
 
 const QString kTemplate = QStringLiteral("cgjh.fr3");
 
-bool hasLines(const QString& djh)
-{
-    return selectValue(QStringLiteral("select count(*) from jxc_jhsp where j_sn=?"), {{QString(), djh}}).toInt() > 0;
-}
-
-// A field of the first row; empty when there is none.
-QString first(const ResultSet& rs, const char* field)
-{
-    return rs.text(0, QString::fromLatin1(field));
-}
-
-// The supplier's contact, telephone and address from the first row of `rs`.
-QList<BillVariable> supplierContact(const ResultSet& rs)
-{
-    return {{QStringLiteral("ghsLxr"), first(rs, "ghs_lxr")},
-            {QStringLiteral("ghsTele"), first(rs, "ghs_tele")},
-            {QStringLiteral("ghsAddress"), first(rs, "ghs_address")}};
-}
-
 }  // namespace
 
 QString cgjhLinesSql(const QString& djh)
 {
-    return QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,"
-                          "a.jh_dj*e.t_sl as zje from jxc_jhsp a,jxc_goods b,jxc_cm c,"
-                          "jxc_color d,jxc_jhspmx e where "
-                          "a.g_sn=b.g_sn and a.j_sn=e.gl_djh and a.id=e.tid and "
-                          "e.cm_sn=c.cm_sn and e.color_sn=d.color_sn and "
-                          "a.j_sn='%1' order by a.id,e.id")
-        .arg(sqlSafe(djh));
+    return sizeColourLinesSql(kReceiptLines, djh);
 }
 
 QString cgjhPendingLinesSql(const QString& djh)
@@ -51,24 +27,21 @@ QString cgjhPendingLinesSql(const QString& djh)
         .arg(sqlSafe(djh));
 }
 
-QList<BillVariable> supplierContactVariables(const QString& ghsSn)
-{
-    return supplierContact(openSelect(QStringLiteral("select * from jxc_ghsxx where ghs_sn=?"), {{QString(), ghsSn}}));
-}
-
 BillPrint cgjhPrint(const CgjhPrintBill& bill)
 {
+    const ResultSet contact = partnerCardRow(false, bill.ghsSn);
     BillPrint p;
     p.templateFile = kTemplate;
     p.linesSql = cgjhLinesSql(bill.djh);
-    p.variables = {{QStringLiteral("ghsName"), bill.ghsName.trimmed()}};
-    p.variables += supplierContactVariables(bill.ghsSn);
-    p.variables += {{QStringLiteral("ckName"), bill.ckName},
-                    {QStringLiteral("jhDate"), bill.date},
-                    {QStringLiteral("Note"), bill.note},
-                    {QStringLiteral("uName"), bill.uName},
-                    {QStringLiteral("yf"), moneyToDx(bill.payable.trimmed())},
-                    {QStringLiteral("sf"), moneyToDx(formatNumber(QStringLiteral("#.00"), bill.paid.toText()))}};
+    p.variables = billHeadVariables({.customer = false,
+                                     .partnerName = bill.ghsName.trimmed(),
+                                     .contact = &contact,
+                                     .ckName = bill.ckName,
+                                     .date = bill.date,
+                                     .note = bill.note,
+                                     .uName = bill.uName,
+                                     .due = bill.payable.trimmed(),
+                                     .paid = formatNumber(QStringLiteral("#.00"), bill.paid.toText())});
     return p;
 }
 
@@ -82,31 +55,32 @@ BillPrint cgjhPendingPrint(const QString& djh)
                        "left join jxc_user c on a.u_sn=c.u_sn left join jxc_ghsxx d on a.ghs_sn=d.ghs_sn "
                        "where a.gl_djh=?"),
         {{QString(), djh}});
-    auto field = [&](const char* name) { return first(rs, name); };
+    auto field = [&](const char* name) { return rs.text(0, QString::fromLatin1(name)); };
     BillPrint p;
     p.templateFile = kTemplate;
     p.linesSql = cgjhPendingLinesSql(djh);
-    p.variables = {{QStringLiteral("ghsName"), field("ghs_name")}};
-    p.variables += supplierContact(rs);
-    p.variables += {{QStringLiteral("ckName"), field("ck_name")},
-                    {QStringLiteral("jhDate"), field("sh_rq")},
-                    {QStringLiteral("Note"), field("sh_note")},
-                    {QStringLiteral("uName"), field("u_name")},
-                    {QStringLiteral("yf"), moneyToDx(field("sh_yfje"))},
-                    {QStringLiteral("sf"), moneyToDx(field("sh_sfje"))}};
+    p.variables = billHeadVariables({.customer = false,
+                                     .partnerName = field("ghs_name"),
+                                     .contact = &rs,
+                                     .ckName = field("ck_name"),
+                                     .date = field("sh_rq"),
+                                     .note = field("sh_note"),
+                                     .uName = field("u_name"),
+                                     .due = field("sh_yfje"),
+                                     .paid = field("sh_sfje")});
     return p;
 }
 
 bool printDj(const CgjhPrintBill& bill, int copies, QWidget* parent)
 {
-    if (!hasLines(bill.djh))
+    if (!billHasLines(kReceiptLines, bill.djh))
         return false;
     return printBill(cgjhPrint(bill), copies, parent);
 }
 
 void previewDj(const CgjhPrintBill& bill, QWidget* parent)
 {
-    if (hasLines(bill.djh))
+    if (billHasLines(kReceiptLines, bill.djh))
         printGoodsDetail(cgjhPrint(bill), parent);
 }
 

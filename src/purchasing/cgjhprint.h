@@ -28,10 +28,6 @@ QString cgjhLinesSql(const QString& djh);
 // The same of a pending receipt, its columns named as the receipt's (j_sn, jh_dj, jh_sl, jh_zje).
 QString cgjhPendingLinesSql(const QString& djh);
 
-// The supplier's ghsLxr, ghsTele and ghsAddress (empty for an unknown supplier), shared by the
-// purchase bills' prints.
-QList<BillVariable> supplierContactVariables(const QString& ghsSn);
-
 // The print of the bill in the window (mode "1"): supplier, warehouse, date, note, handler and
 // the payable and paid amounts in capitals.
 BillPrint cgjhPrint(const CgjhPrintBill& bill);

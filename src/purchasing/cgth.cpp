@@ -1,5 +1,6 @@
 #include "purchasing/cgth.h"
 
+#include "bills/billparts.h"
 #include "bills/goodspicker.h"
 #include "bills/linedialog.h"
 #include "data/clock.h"
@@ -46,21 +47,8 @@ TF_Cgth* F_Cgth = nullptr;
 
 namespace {
 
-const QString kNewHandler = QStringLiteral("新增经办人.....");
 // The caller word of the return window at the handler and remark pickers.
 const QString kCallerWord = QStringLiteral("th");
-
-void openCallerPicker(const QString& windowClass, const QString& name)
-{
-    callerFlag = kCallerWord;
-    openWindow(windowClass, QString(), name);
-    callerFlag.clear();
-}
-
-void openHandlerPicker()
-{
-    openCallerPicker(QStringLiteral("TF_User2"), QStringLiteral("选择经办人"));
-}
 
 QString returnLinesSql(const QString& number)
 {
@@ -80,14 +68,6 @@ BillKind returnKind()
             .lineSql = returnLinesSql,
             .discountGoods = "00000000",
             .keepStrayLines = true};
-}
-
-QAction* menuItem(QMenu* menu, const QString& text, const char* objectName, QObject* context, std::function<void()> fn)
-{
-    QAction* action = menu->addAction(text);
-    action->setObjectName(QLatin1String(objectName));
-    QObject::connect(action, &QAction::triggered, context, [fn = std::move(fn)] { runGuarded(fn); });
-    return action;
 }
 
 }  // namespace
@@ -113,55 +93,36 @@ TF_Cgth::TF_Cgth(QWidget* parent) : TF_BillWindow(returnKind(), parent)
 
 void TF_Cgth::buildEntryPage(QWidget* page)
 {
-    auto* numberCaption = new QLabel(QStringLiteral("单号"));
-    numberCaption->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     jsn = new QLabel;
     jsn->setObjectName(QStringLiteral("jsn"));
     setNumberLabel(jsn);
 
     tghs = nameBox(this, "tghs", 32);
-    const QString hint = QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询");
-    tghs->setToolTip(hint);
+    tghs->setToolTip(kPartnerHint);
     installKeyFilter(tghs);
     btnSeleGhs = namedButton(this, "btnSeleGhs", QStringLiteral("…"));
     btnSeleGhs->setFocusPolicy(Qt::NoFocus);
     comCk = new CodeComboBox;
     comCk->setObjectName(QStringLiteral("comCk"));
-    dateCg = new QDateEdit;
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
+    dateCg = billDateBox();
 
     lbRmb = new QLabel(QStringLiteral("￥"));
     lbRmb->setObjectName(QStringLiteral("lbRmb"));
     yfje = new QLabel;
     yfje->setObjectName(QStringLiteral("yfje"));
-    tsfje = new QLineEdit;
-    tsfje->setObjectName(QStringLiteral("tsfje"));
-    tsfje->setMaxLength(10);
-    tsfje->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d*(\\.\\d{0,2})?")), tsfje));
+    tsfje = billMoneyBox("tsfje");
     comUser = new CodeComboBox;
     comUser->setObjectName(QStringLiteral("comUser"));
-    QWidget* userBox = withPickerButton(comUser, "btnUser", openHandlerPicker);
+    QWidget* userBox = withPickerButton(comUser, "btnUser", [] { openHandlerPicker(kCallerWord); });
     tnote = nameBox(this, "tnote", 100);
     installKeyFilter(tnote);
-    QWidget* noteBox = withPickerButton(
-        tnote, "btnNote", [] { openCallerPicker(QStringLiteral("TF_Djbz"), QStringLiteral("单据备注信息设置")); });
+    QWidget* noteBox = withPickerButton(tnote, "btnNote", [] { openRemarkPicker(kCallerWord); });
 
-    panelYhzh = new QFrame;
-    panelYhzh->setObjectName(QStringLiteral("panelYhzh"));
-    panelYhzh->setFrameShape(QFrame::StyledPanel);
-    comYhzh = new CodeComboBox;
-    comYhzh->setObjectName(QStringLiteral("comYhzh"));
-    auto* closeYhzh = namedButton(this, "btnYhzhClose", QStringLiteral("X"));
-    auto* yhzhRow = new QHBoxLayout(panelYhzh);
-    yhzhRow->setContentsMargins(4, 2, 4, 2);
-    yhzhRow->addWidget(new QLabel(QStringLiteral("同时选择收款账户：")));
-    yhzhRow->addWidget(comYhzh, 1);
-    yhzhRow->addWidget(closeYhzh);
+    panelYhzh = new AccountPanel("panelYhzh", QStringLiteral("同时选择收款账户："));
+    comYhzh = panelYhzh->combo();
 
     auto* head = new QGridLayout;
-    head->addWidget(numberCaption, 0, 0);
+    head->addWidget(numberCaption(), 0, 0);
     head->addWidget(jsn, 0, 1);
     head->addWidget(new QLabel(QStringLiteral("供货商：")), 1, 0);
     auto* ghsRow = new QHBoxLayout;
@@ -187,55 +148,17 @@ void TF_Cgth::buildEntryPage(QWidget* page)
     head->addWidget(panelYhzh, 4, 2, 1, 3);
 
     // Supplier account strip and its menu.
-    panelZw = new QFrame;
-    panelZw->setObjectName(QStringLiteral("panelZw"));
-    panelZw->setFrameShape(QFrame::StyledPanel);
-    auto* zwRow = new QHBoxLayout(panelZw);
-    zwRow->setContentsMargins(4, 2, 4, 2);
-    lbZwYf = new QLabel;
-    lbZwYf->setObjectName(QStringLiteral("lbZwYf"));
-    lbZwSf = new QLabel;
-    lbZwSf->setObjectName(QStringLiteral("lbZwSf"));
-    lbZwWf = new QLabel;
-    lbZwWf->setObjectName(QStringLiteral("lbZwWf"));
-    auto* btnZw = new QToolButton;
-    btnZw->setObjectName(QStringLiteral("btnZw"));
-    btnZw->setText(QStringLiteral("详细信息"));
-    btnZw->setPopupMode(QToolButton::InstantPopup);
-    auto* zwMenu = new QMenu(btnZw);
-    menuItem(zwMenu, QStringLiteral("供货商详细信息(&V)"), "actGhsCard", this, [this] { supplierCardClick(); });
-    menuItem(zwMenu, QStringLiteral("供货商往来帐务(&W)"), "actGhsWlzw", this, [this] { supplierAccountsClick(); });
-    menuItem(zwMenu, QStringLiteral("进货信息查询(&X)"), "actGhsJh", this, [this] { receiptQueryClick(); });
-    menuItem(zwMenu, QStringLiteral("退货信息查询(&Y)"), "actGhsTh", this, [this] { returnQueryClick(); });
-    menuItem(zwMenu, QStringLiteral("我方付款明细(&Z)"), "actGhsFk", this, [this] { paymentsClick(); });
-    btnZw->setMenu(zwMenu);
-    zwRow->addWidget(new QLabel(QStringLiteral("供货商账目")));
-    zwRow->addWidget(new QLabel(QStringLiteral("应付金额：")));
-    zwRow->addWidget(lbZwYf);
-    zwRow->addWidget(new QLabel(QStringLiteral("实付金额：")));
-    zwRow->addWidget(lbZwSf);
-    zwRow->addWidget(new QLabel(QStringLiteral("未付金额：")));
-    zwRow->addWidget(lbZwWf);
-    zwRow->addStretch(1);
-    zwRow->addWidget(btnZw);
+    panelZw = new PartnerAccountStrip("panelZw", {QStringLiteral("供货商账目"), QStringLiteral("应付金额："),
+                                                  QStringLiteral("实付金额："), QStringLiteral("未付金额：")});
+    QMenu* zwMenu = panelZw->menu();
+    addMenuItem(zwMenu, QStringLiteral("供货商详细信息(&V)"), "actGhsCard", this, [this] { supplierCardClick(); });
+    addMenuItem(zwMenu, QStringLiteral("供货商往来帐务(&W)"), "actGhsWlzw", this, [this] { supplierAccountsClick(); });
+    addMenuItem(zwMenu, QStringLiteral("进货信息查询(&X)"), "actGhsJh", this, [this] { receiptQueryClick(); });
+    addMenuItem(zwMenu, QStringLiteral("退货信息查询(&Y)"), "actGhsTh", this, [this] { returnQueryClick(); });
+    addMenuItem(zwMenu, QStringLiteral("我方付款明细(&Z)"), "actGhsFk", this, [this] { paymentsClick(); });
 
     // Supplier search panel: one list, no add.
-    PartnerPanel::Config config;
-    config.codeField = QStringLiteral("ghs_sn");
-    config.nameField = QStringLiteral("ghs_name");
-    config.columns = {{QStringLiteral("ghs_name"), QStringLiteral("供货商名称")},
-                      {QStringLiteral("ghs_lxr"), QStringLiteral("联系人")},
-                      {QStringLiteral("ghs_tele"), QStringLiteral("联系电话")},
-                      {QStringLiteral("ghs_address"), QStringLiteral("联系地址")},
-                      {QStringLiteral("gt_name"), QStringLiteral("供货商类型")}};
-    config.searchFields = {QStringLiteral("ghs_name"), QStringLiteral("ghs_jm"), QStringLiteral("ghs_sn"),
-                           QStringLiteral("ghs_tele"), QStringLiteral("ghs_address")};
-    config.all = DataModule->Q_Ghsxx;
-    config.allSql = QStringLiteral("select * from jxc_ghsxx where ghs_forbid=0 order by id");
-    config.allCaption = QStringLiteral("全部供货商信息");
-    config.keyCaption = QStringLiteral("查找供货商(F2)：");
-    config.keyHint = hint;
-    panelGhs = new PartnerPanel(config);
+    panelGhs = new PartnerPanel(supplierPanelConfig(/*full=*/false));
     panelGhs->setObjectName(QStringLiteral("panelGhs"));
     panelGhs->hide();
     installKeyFilter(panelGhs->tkey);
@@ -267,34 +190,25 @@ void TF_Cgth::buildEntryPage(QWidget* page)
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    menuItem(PopupMenu1, QStringLiteral("增加商品(&V)"), "actAdd", this, [this] { btnAddClick(); });
-    QAction* actModi = menuItem(PopupMenu1, QStringLiteral("修改商品(&W)"), "actModi", this, [this] { btnModiClick(); });
-    QAction* actDel = menuItem(PopupMenu1, QStringLiteral("删除商品(&X)"), "actDel", this, [this] { btnDelClick(); });
+    addMenuItem(PopupMenu1, QStringLiteral("增加商品(&V)"), "actAdd", this, [this] { btnAddClick(); });
+    QAction* actModi = addMenuItem(PopupMenu1, QStringLiteral("修改商品(&W)"), "actModi", this, [this] { btnModiClick(); });
+    QAction* actDel = addMenuItem(PopupMenu1, QStringLiteral("删除商品(&X)"), "actDel", this, [this] { btnDelClick(); });
     QMenu* menuPrint = PopupMenu1->addMenu(QStringLiteral("打印单据(&Y)"));
-    menuItem(menuPrint, QStringLiteral("打印单据(&Y)"), "actPrint2", this, [this] { printClick(); });
-    menuItem(menuPrint, QStringLiteral("预览单据(&Z)"), "actPreview2", this, [this] { previewClick(); });
+    addMenuItem(menuPrint, QStringLiteral("打印单据(&Y)"), "actPrint2", this, [this] { printClick(); });
+    addMenuItem(menuPrint, QStringLiteral("预览单据(&Z)"), "actPreview2", this, [this] { previewClick(); });
     QMenu* menuGhs = PopupMenu1->addMenu(QStringLiteral("供货商信息(&Z)"));
-    menuItem(menuGhs, QStringLiteral("供货商详细信息(&Y)"), "actGhsCard2", this, [this] { supplierCardClick(); });
-    menuItem(menuGhs, QStringLiteral("供货商往来账务(&Z)"), "actGhsWlzw2", this, [this] { supplierAccountsClick(); });
+    addMenuItem(menuGhs, QStringLiteral("供货商详细信息(&Y)"), "actGhsCard2", this, [this] { supplierCardClick(); });
+    addMenuItem(menuGhs, QStringLiteral("供货商往来账务(&Z)"), "actGhsWlzw2", this, [this] { supplierAccountsClick(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this, actModi, actDel, menuPrint, menuGhs] {
         for (QAction* a : {actModi, actDel, menuPrint->menuAction(), menuGhs->menuAction()})
             a->setEnabled(hasLines());
     });
-    DBGrid1->view()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(DBGrid1->view(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenu1->popup(DBGrid1->view()->viewport()->mapToGlobal(pos)); });
+    setGridMenu(DBGrid1, PopupMenu1);
 
     auto* btnAdd = namedButton(this, "btnAdd", QStringLiteral("添加商品(F2)"));
     btnModi = namedButton(this, "btnModi", QStringLiteral("修改"));
     btnDel = namedButton(this, "btnDel", QStringLiteral("删除"));
-    btnPrint = new QToolButton;
-    btnPrint->setObjectName(QStringLiteral("btnPrint"));
-    btnPrint->setText(QStringLiteral("打印"));
-    btnPrint->setPopupMode(QToolButton::InstantPopup);
-    auto* printMenu = new QMenu(btnPrint);
-    menuItem(printMenu, QStringLiteral("打印单据(&W)"), "actPrint", this, [this] { printClick(); });
-    menuItem(printMenu, QStringLiteral("预览单据(&X)"), "actPreview", this, [this] { previewClick(); });
-    btnPrint->setMenu(printMenu);
+    btnPrint = printMenuButton("btnPrint", this, [this] { printClick(); }, [this] { previewClick(); });
     auto* btnOK = namedButton(this, "btnOK", QStringLiteral("保存(F5)"));
     auto* btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
     auto* buttons = new QHBoxLayout;
@@ -324,18 +238,11 @@ void TF_Cgth::buildEntryPage(QWidget* page)
     });
     connect(comUser, &QComboBox::currentIndexChanged, this, [this] { runGuarded([this] { handlerChanged(); }); });
     connect(dateCg, &QDateEdit::dateChanged, this, [this] { runGuarded([this] { dateCgChange(); }); });
-    onClicked(closeYhzh, [this] { panelYhzh->hide(); });
     onFocusIn({tsfje}, [this] {
         if (settingOn(csXjyh))
             panelYhzh->show();
     });
     onFocusIn({comCk, tghs, tnote, comUser, dateCg}, [this] { panelYhzh->hide(); });
-    connect(tsfje, &QLineEdit::editingFinished, this, [this] {
-        bool ok = false;
-        Money::fromText(tsfje->text().trimmed(), &ok);
-        if (!ok || tsfje->text().trimmed().isEmpty())
-            tsfje->setText(QStringLiteral("0"));
-    });
 }
 
 void TF_Cgth::resetBill()
@@ -349,13 +256,8 @@ void TF_Cgth::resetBill()
         curGhsSn = getDefaultGhsSn();
         tghs->setText(getDefaultGhsName());
         tnote->clear();
-        fillCodeComboWhere(comUser, QStringLiteral("jxc_user"), QStringLiteral("u_name"), kNewHandler,
-                           QStringLiteral("where u_cg<>0 and u_name<>'' and u_name is not null"), QStringLiteral("id"),
-                           QStringLiteral("u_sn"));
-        comUser->setCurrentIndex(0);
-        fillCodeCombo(comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QString(), QStringLiteral("id"),
-                      QStringLiteral("ck_sn"));
-        comCk->selectText(getDefaultCkName());
+        fillHandlerCombo(comUser, QStringLiteral("where u_cg<>0 and u_name<>'' and u_name is not null"));
+        fillWarehouseCombo(comCk);
         drawNumber();
     } else {
         // A bill filled by a caller keeps its header and amounts.
@@ -364,9 +266,7 @@ void TF_Cgth::resetBill()
         m_keepAmounts = false;
     }
     // Received money always moves an account, also for a bill a caller filled.
-    fillCodeCombo(comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QString(), QStringLiteral("id"),
-                  QStringLiteral("yh_sn"));
-    comYhzh->setCurrentIndex(0);
+    fillAccountCombo(comYhzh);
     PageControl1->setCurrentIndex(0);
     dateCg->setDate(Clock::today());
     panelGhs->reload();
@@ -383,7 +283,7 @@ void TF_Cgth::takeReceipt(const ReceiptHeader& receipt, bool receiptAmounts, boo
 {
     m_initialising = true;
     if (refillCombos) {
-        fillCodeComboWhere(comUser, QStringLiteral("jxc_user"), QStringLiteral("u_name"), kNewHandler,
+        fillCodeComboWhere(comUser, QStringLiteral("jxc_user"), QStringLiteral("u_name"), QString::fromUtf16(kNewHandlerItem),
                            QStringLiteral("where u_name<>'' and u_name is not null"), QStringLiteral("id"),
                            QStringLiteral("u_sn"));
         fillCodeCombo(comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QString(), QStringLiteral("id"),
@@ -414,9 +314,7 @@ void TF_Cgth::updateBottomJe()
     lbRmb->setVisible(lines);
     if (m_keepAmounts)
         return;
-    const QString total = linesTotal();
-    yfje->setText(total);
-    tsfje->setText(total.isEmpty() ? QStringLiteral("0") : total);
+    showLinesTotal(yfje, tsfje);
 }
 
 void TF_Cgth::showLineButtons(bool lines)
@@ -469,28 +367,14 @@ void TF_Cgth::btnAddClick()
         msgInfo(QStringLiteral("请选择供货商！"), this);
         return;
     }
-    paramValue = QStringLiteral("cgth");
-    goodsPickerTarget = {.number = number(), .warehouse = comCk->currentCodeOrEmpty()};
-    showForm(F_Cgth_Add);
-    paramValue.clear();
-    goodsPickerTarget = {};
-    reopenLines();
+    runGoodsPicker(QStringLiteral("cgth"), comCk->currentCodeOrEmpty(), [] { showForm(F_Cgth_Add); });
 }
 
 void TF_Cgth::btnModiClick()
 {
     if (!hasLines())
         return;
-    modeFlag = QStringLiteral("cgth");
-    curGoodsSn = DataModule->Q_Thsp->fieldByName(QStringLiteral("g_sn"));
-    lineDialogTarget = {.number = number(), .warehouse = comCk->currentCodeOrEmpty(), .lineId = currentLineId()};
-    const int row = DataModule->Q_Thsp->currentRow();
-    showForm(F_Cgth_Sele);
-    modeFlag.clear();
-    curGoodsSn.clear();
-    lineDialogTarget = {};
-    reopenLines();
-    DataModule->Q_Thsp->setCurrentRow(row);
+    runLineDialog(QStringLiteral("cgth"), comCk->currentCodeOrEmpty(), [] { showForm(F_Cgth_Sele); });
 }
 
 void TF_Cgth::btnDelClick()
@@ -506,25 +390,15 @@ void TF_Cgth::dateCgChange()
 
 void TF_Cgth::handlerChanged()
 {
-    if (m_initialising || comUser->currentText() != kNewHandler)
-        return;
-    comUser->setCurrentIndex(-1);
-    openHandlerPicker();
+    if (!m_initialising)
+        handlerComboChanged(comUser, kCallerWord);
 }
 
 void TF_Cgth::supplierChosen(const QString& code, const QString& name)
 {
     tghs->setText(name);
     curGhsSn = code;
-    if (code != getDefaultGhsSn()) {
-        getGhsZw(code);
-        lbZwYf->setText(zwYfje + QStringLiteral(" 元"));
-        lbZwSf->setText(zwSfje + QStringLiteral(" 元"));
-        lbZwWf->setText(zwWfje + QStringLiteral(" 元"));
-        panelZw->show();
-    } else {
-        panelZw->hide();
-    }
+    panelZw->showPartner(code, getDefaultGhsSn(), getGhsZw);
 }
 
 void TF_Cgth::supplierCardClick()
@@ -537,13 +411,7 @@ void TF_Cgth::supplierCardClick()
 void TF_Cgth::openSupplierQuery(const QString& windowClass, const QString& caller, const QString& mode,
                                 const QString& name)
 {
-    callerFlag = caller;
-    modeFlag = mode;
-    detailTable = tghs->text().trimmed();
-    openWindow(windowClass, QString(), name);
-    callerFlag.clear();
-    modeFlag.clear();
-    detailTable.clear();
+    openPartnerQuery(windowClass, caller, tghs->text().trimmed(), name, &mode);
     panelGhs->reload();
 }
 
@@ -604,25 +472,16 @@ void TF_Cgth::btnOKClick()
 
 bool TF_Cgth::saveBill()
 {
-    QString refusal;
-    if (!hasLines())
-        refusal = QStringLiteral("没有可保存的商品！");
-    else if (tghs->text().trimmed().isEmpty())
-        refusal = QStringLiteral("请选择供货商！");
-    else if (comUser->currentText() == kNewHandler || comUser->currentText().isEmpty())
-        refusal = QStringLiteral("请选择经办人！");
-    else if (comCk->currentText().isEmpty())
-        refusal = QStringLiteral("请选择仓库！");
-    if (!refusal.isEmpty()) {
-        msgInfo(refusal, this);
+    Money received;
+    if (!checkHead({.noLines = QStringLiteral("没有可保存的商品！"),
+                    .partner = tghs,
+                    .noPartner = QStringLiteral("请选择供货商！"),
+                    .handler = comUser,
+                    .warehouse = comCk,
+                    .amount = tsfje,
+                    .badAmount = QStringLiteral("实收金额不是有效的数字，请重新输入！")},
+                   &received))
         return false;
-    }
-    bool receivedOk = false;
-    const Money received = Money::fromText(tsfje->text().trimmed(), &receivedOk);
-    if (!receivedOk) {
-        msgInfo(QStringLiteral("实收金额不是有效的数字，请重新输入！"), this);
-        return false;
-    }
     const QString missing = firstGoodsWithoutStock(number(), comCk->currentCode());
     if (!missing.isEmpty() &&
         !msgYesNo(QStringLiteral("当前仓库中商品‘") + missing + QStringLiteral("’不存在，\r\n\r\n退货将会出现负库存，是否继续？"),

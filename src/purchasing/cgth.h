@@ -8,8 +8,10 @@
 #include "purchasing/cgthprint.h"
 
 class CgthQueryPage;
+class AccountPanel;
 class CodeComboBox;
 class DataGrid;
+class PartnerAccountStrip;
 class PartnerPanel;
 class QDateEdit;
 class QFrame;
@@ -82,14 +84,11 @@ private:
     QLineEdit* tsfje = nullptr;
     CodeComboBox* comUser = nullptr;
     QLineEdit* tnote = nullptr;
-    QFrame* panelYhzh = nullptr;
+    AccountPanel* panelYhzh = nullptr;
     CodeComboBox* comYhzh = nullptr;
     DataGrid* DBGrid1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
-    QFrame* panelZw = nullptr;
-    QLabel* lbZwYf = nullptr;
-    QLabel* lbZwSf = nullptr;
-    QLabel* lbZwWf = nullptr;
+    PartnerAccountStrip* panelZw = nullptr;
     PartnerPanel* panelGhs = nullptr;
     QPushButton* btnModi = nullptr;
     QPushButton* btnDel = nullptr;

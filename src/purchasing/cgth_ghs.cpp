@@ -1,8 +1,7 @@
 #include "purchasing/cgth_ghs.h"
 
-#include "data/datamodule.h"
+#include "bills/partnercard.h"
 #include "data/globals.h"
-#include "data/ledger.h"
 #include "platform/formkit.h"
 #include "platform/msgbox.h"
 
@@ -47,21 +46,13 @@ TF_Cgth_Ghs::TF_Cgth_Ghs(QWidget* parent) : TF_Form(parent)
 void TF_Cgth_Ghs::FormActivate()
 {
     const bool customer = partyType == QLatin1String("kh");
-    const QString code = customer ? curKhSn : curGhsSn;
-    const ResultSet rs = openSelect(customer ? QStringLiteral("select * from jxc_khxx where kh_sn=?")
-                                             : QStringLiteral("select * from jxc_ghsxx where ghs_sn=?"),
-                                    {{QString(), code}});
-    const QString prefix = customer ? QStringLiteral("kh_") : QStringLiteral("ghs_");
-    lbName->setText(rs.text(0, prefix + QStringLiteral("name")));
-    lbLxr->setText(rs.text(0, prefix + QStringLiteral("lxr")));
-    lbTele->setText(rs.text(0, prefix + QStringLiteral("tele")));
-    lbAddress->setText(rs.text(0, prefix + QStringLiteral("address")));
-    lbNote->setText(rs.text(0, prefix + QStringLiteral("note")));
-    if (customer)
-        getKhZw(code);
-    else
-        getGhsZw(code);
-    lbYf->setText(zwYfje);
-    lbSf->setText(zwSfje);
-    lbQk->setText(zwWfje);
+    const PartnerCardText card = readPartnerCard(customer, customer ? curKhSn : curGhsSn);
+    lbName->setText(card.name);
+    lbLxr->setText(card.lxr);
+    lbTele->setText(card.tele);
+    lbAddress->setText(card.address);
+    lbNote->setText(card.note);
+    lbYf->setText(card.due);
+    lbSf->setText(card.paid);
+    lbQk->setText(card.owed);
 }

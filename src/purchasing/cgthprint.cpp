@@ -1,9 +1,9 @@
 #include "purchasing/cgthprint.h"
 
+#include "data/billtables.h"
 #include "data/datamodule.h"
 #include "data/textrules.h"
 #include "platform/displayformat.h"
-#include "purchasing/cgjhprint.h"
 
 namespace {
 const QString kTemplate = QStringLiteral("cgth.fr3");
@@ -11,28 +11,24 @@ const QString kTemplate = QStringLiteral("cgth.fr3");
 
 QString cgthLinesSql(const QString& djh)
 {
-    return QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,"
-                          "a.th_dj*e.t_sl as zje from jxc_thsp a,jxc_goods b,jxc_cm c,"
-                          "jxc_color d,jxc_thspmx e where "
-                          "a.g_sn=b.g_sn and a.gl_djh=e.gl_djh and a.id=e.tid and "
-                          "e.cm_sn=c.cm_sn and e.color_sn=d.color_sn and "
-                          "a.gl_djh='%1' order by a.id,e.id")
-        .arg(sqlSafe(djh));
+    return sizeColourLinesSql(kReturnLines, djh);
 }
 
 BillPrint cgthPrint(const CgthPrintBill& bill)
 {
+    const ResultSet contact = partnerCardRow(false, bill.ghsSn);
     BillPrint p;
     p.templateFile = kTemplate;
     p.linesSql = cgthLinesSql(bill.djh);
-    p.variables = {{QStringLiteral("ghsName"), bill.ghsName.trimmed()}};
-    p.variables += supplierContactVariables(bill.ghsSn);
-    p.variables += {{QStringLiteral("ckName"), bill.ckName},
-                    {QStringLiteral("jhDate"), bill.date},
-                    {QStringLiteral("Note"), bill.note},
-                    {QStringLiteral("uName"), bill.uName},
-                    {QStringLiteral("yf"), moneyToDx(bill.due.trimmed())},
-                    {QStringLiteral("sf"), moneyToDx(formatNumber(QStringLiteral("#.00"), bill.received.toText()))}};
+    p.variables = billHeadVariables({.customer = false,
+                                     .partnerName = bill.ghsName.trimmed(),
+                                     .contact = &contact,
+                                     .ckName = bill.ckName,
+                                     .date = bill.date,
+                                     .note = bill.note,
+                                     .uName = bill.uName,
+                                     .due = bill.due.trimmed(),
+                                     .paid = formatNumber(QStringLiteral("#.00"), bill.received.toText())});
     return p;
 }
 
@@ -44,18 +40,20 @@ BillPrint cgthPostedPrint(const QString& djh)
                        "where a.gl_djh=?"),
         {{QString(), djh}});
     auto field = [&](const char* name) { return rs.text(0, QString::fromLatin1(name)); };
+    const ResultSet contact = partnerCardRow(false, field("ghs_sn"));
     BillPrint p;
     p.templateFile = kTemplate;
     p.linesSql = QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sptm from jxc_thsp a,"
                                 "jxc_goods b where a.g_sn=b.g_sn and a.gl_djh='%1' order by a.id")
                      .arg(sqlSafe(djh));
-    p.variables = {{QStringLiteral("ghsName"), field("ghs_name")}};
-    p.variables += supplierContactVariables(field("ghs_sn"));
-    p.variables += {{QStringLiteral("ckName"), field("ck_name")},
-                    {QStringLiteral("jhDate"), field("th_thrq")},
-                    {QStringLiteral("Note"), field("th_note")},
-                    {QStringLiteral("uName"), field("u_name")},
-                    {QStringLiteral("yf"), moneyToDx(field("th_yfje"))},
-                    {QStringLiteral("sf"), moneyToDx(field("th_sfje"))}};
+    p.variables = billHeadVariables({.customer = false,
+                                     .partnerName = field("ghs_name"),
+                                     .contact = &contact,
+                                     .ckName = field("ck_name"),
+                                     .date = field("th_thrq"),
+                                     .note = field("th_note"),
+                                     .uName = field("u_name"),
+                                     .due = field("th_yfje"),
+                                     .paid = field("th_sfje")});
     return p;
 }

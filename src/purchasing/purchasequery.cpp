@@ -19,14 +19,16 @@ BillPrint cgjhPostedPrint(const QString& jSn)
     p.linesSql = QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sptm from jxc_jhsp a,"
                                 "jxc_goods b where a.g_sn=b.g_sn and j_sn='%1' order by a.id")
                      .arg(sqlSafe(jSn));
-    p.variables = {{QStringLiteral("ghsName"), field("ghs_name")}};
-    p.variables += supplierContactVariables(field("ghs_sn"));
-    p.variables += {{QStringLiteral("ckName"), field("ck_name")},
-                    {QStringLiteral("jhDate"), field("j_jhrq")},
-                    {QStringLiteral("uName"), field("u_name")},
-                    {QStringLiteral("Note"), field("j_note")},
-                    {QStringLiteral("yf"), moneyToDx(field("j_yfje"))},
-                    {QStringLiteral("sf"), moneyToDx(field("j_sfje"))}};
+    const ResultSet contact = partnerCardRow(false, field("ghs_sn"));
+    p.variables = billHeadVariables({.customer = false,
+                                     .partnerName = field("ghs_name"),
+                                     .contact = &contact,
+                                     .ckName = field("ck_name"),
+                                     .date = field("j_jhrq"),
+                                     .note = field("j_note"),
+                                     .uName = field("u_name"),
+                                     .due = field("j_yfje"),
+                                     .paid = field("j_sfje")});
     return p;
 }
 

@@ -1,5 +1,6 @@
 #include "sales/spxs.h"
 
+#include "bills/billparts.h"
 #include "bills/goodspicker.h"
 #include "bills/linedialog.h"
 #include "bills/workinglines.h"
@@ -44,23 +45,8 @@ bool TF_Spxs::openDialogAfterBarcode = false;
 
 namespace {
 
-const QString kNewHandler = QStringLiteral("新增经办人.....");
 // The caller word of the sales window at the handler and remark pickers.
 const QString kCallerWord = QStringLiteral("xs");
-
-// The handler and remark pickers, which answer the sales window by its caller word; the word
-// is cleared afterwards.
-void openCallerPicker(const QString& windowClass, const QString& name)
-{
-    callerFlag = kCallerWord;
-    openWindow(windowClass, QString(), name);
-    callerFlag.clear();
-}
-
-void openHandlerPicker()
-{
-    openCallerPicker(QStringLiteral("TF_User2"), QStringLiteral("选择经办人"));
-}
 
 QString salesLinesSql(const QString& number)
 {
@@ -69,13 +55,6 @@ QString salesLinesSql(const QString& number)
                           "b.gl_djh='%1' order by b.id")
         .arg(sqlSafe(number));
 }
-
-// The ten customers with the latest sales that are not disabled, newest first: each customer's
-// latest sales number is one seek in the journal's partner index.
-const QString kRecentCustomers = QStringLiteral(
-    "select * from (select a.*,(select max(g.gl_djh) from jxc_goodslist g where g.ghs_sn=a.kh_sn and "
-    "g.gl_flag='xs' and g.gl_djh<>'') as djh from jxc_khxx a where a.kh_forbid=0) "
-    "where djh is not null order by djh desc limit 10");
 
 BillKind salesKind()
 {
@@ -86,14 +65,6 @@ BillKind salesKind()
             .lineQuery = DataModule->Q_Lsxssp,
             .lineSql = salesLinesSql,
             .keepStrayLines = true};
-}
-
-QAction* menuItem(QMenu* menu, const QString& text, const char* objectName, QObject* context, std::function<void()> fn)
-{
-    QAction* action = menu->addAction(text);
-    action->setObjectName(QLatin1String(objectName));
-    QObject::connect(action, &QAction::triggered, context, [fn = std::move(fn)] { runGuarded(fn); });
-    return action;
 }
 
 QLabel* caption(const QString& text)
@@ -126,61 +97,42 @@ TF_Spxs::TF_Spxs(QWidget* parent) : TF_BillWindow(salesKind(), parent)
 
 void TF_Spxs::buildBillTab(QWidget* page)
 {
-    auto* numberCaption = caption(QStringLiteral("单号"));
-    numberCaption->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     gldjh = new QLabel;
     gldjh->setObjectName(QStringLiteral("gldjh"));
     gldjh->setStyleSheet(QStringLiteral("color: red;"));
     setNumberLabel(gldjh);
 
     tkh = nameBox(this, "tkh", 32);
-    const QString hint = QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询");
-    tkh->setToolTip(hint);
+    tkh->setToolTip(kPartnerHint);
     auto* btnSeleGhs = namedButton(this, "btnSeleGhs", QStringLiteral("…"));
     btnSeleGhs->setFocusPolicy(Qt::NoFocus);
     comCk = new CodeComboBox;
     comCk->setObjectName(QStringLiteral("comCk"));
-    dateCg = new QDateEdit;
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
+    dateCg = billDateBox();
 
     lFlag = caption(QStringLiteral("￥"));
     lFlag->setObjectName(QStringLiteral("lFlag"));
     lysje = new QLabel;
     lysje->setObjectName(QStringLiteral("lysje"));
-    tssje = new QLineEdit;
-    tssje->setObjectName(QStringLiteral("tssje"));
-    tssje->setMaxLength(10);
-    tssje->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d*(\\.\\d{0,2})?")), tssje));
+    tssje = billMoneyBox("tssje");
     comJsfs = new CodeComboBox;
     comJsfs->setObjectName(QStringLiteral("comJsfs"));
     comUser = new CodeComboBox;
     comUser->setObjectName(QStringLiteral("comUser"));
-    QWidget* userBox = withPickerButton(comUser, "btnUser", openHandlerPicker, {comJsfs});
+    QWidget* userBox = withPickerButton(comUser, "btnUser", [] { openHandlerPicker(kCallerWord); }, {comJsfs});
 
     lbSn2 = caption(QStringLiteral("原始单号："));
     lbSn2->setObjectName(QStringLiteral("lbSn2"));
     tsn2 = nameBox(this, "tsn2", 16);
     tnote = nameBox(this, "tnote", 100);
-    QWidget* noteBox = withPickerButton(
-        tnote, "btnDjbz", [] { openCallerPicker(QStringLiteral("TF_Djbz"), QStringLiteral("单据备注信息设置")); });
+    QWidget* noteBox = withPickerButton(tnote, "btnDjbz", [] { openRemarkPicker(kCallerWord); });
 
     // Money account panel.
-    RzPanel_Yhzh = new QFrame;
-    RzPanel_Yhzh->setObjectName(QStringLiteral("RzPanel_Yhzh"));
-    RzPanel_Yhzh->setFrameShape(QFrame::StyledPanel);
-    comYhzh = new CodeComboBox;
-    comYhzh->setObjectName(QStringLiteral("comYhzh"));
-    auto* closeYhzh = namedButton(this, "btnYhzhClose", QStringLiteral("X"));
-    auto* yhzhRow = new QHBoxLayout(RzPanel_Yhzh);
-    yhzhRow->setContentsMargins(4, 2, 4, 2);
-    yhzhRow->addWidget(caption(QStringLiteral("同时选择收款账户：")));
-    yhzhRow->addWidget(comYhzh, 1);
-    yhzhRow->addWidget(closeYhzh);
+    RzPanel_Yhzh = new AccountPanel("RzPanel_Yhzh", QStringLiteral("同时选择收款账户："));
+    comYhzh = RzPanel_Yhzh->combo();
 
     auto* head = new QGridLayout;
-    head->addWidget(numberCaption, 0, 0);
+    head->addWidget(numberCaption(), 0, 0);
     head->addWidget(gldjh, 0, 1);
     head->addWidget(caption(QStringLiteral("客户名称：")), 1, 0);
     auto* khRow = new QHBoxLayout;
@@ -208,61 +160,16 @@ void TF_Spxs::buildBillTab(QWidget* page)
     head->addWidget(RzPanel_Yhzh, 5, 2, 1, 3);
 
     // Customer account strip.
-    RzPanel_Kh1 = new QFrame;
-    RzPanel_Kh1->setObjectName(QStringLiteral("RzPanel_Kh1"));
-    RzPanel_Kh1->setFrameShape(QFrame::StyledPanel);
-    auto* zwRow = new QHBoxLayout(RzPanel_Kh1);
-    zwRow->setContentsMargins(4, 2, 4, 2);
-    lbZwYf = new QLabel;
-    lbZwYf->setObjectName(QStringLiteral("lbZwYf"));
-    lbZwSf = new QLabel;
-    lbZwSf->setObjectName(QStringLiteral("lbZwSf"));
-    lbZwWf = new QLabel;
-    lbZwWf->setObjectName(QStringLiteral("lbZwWf"));
-    auto* btnZw = new QToolButton;
-    btnZw->setObjectName(QStringLiteral("btnZw"));
-    btnZw->setText(QStringLiteral("详细信息"));
-    btnZw->setPopupMode(QToolButton::InstantPopup);
-    auto* zwMenu = new QMenu(btnZw);
-    menuItem(zwMenu, QStringLiteral("客户详细信息(&W)"), "actKhCard", this, [this] { customerCardClick(); });
-    menuItem(zwMenu, QStringLiteral("客户往来帐务(&X)"), "actKhWlzw", this, [this] { customerAccountsClick(); });
-    menuItem(zwMenu, QStringLiteral("销售信息查询(&Y)"), "actKhXs", this, [this] { salesQueryClick(); });
-    menuItem(zwMenu, QStringLiteral("退货信息查询(&Z)"), "actKhTh", this, [this] { returnQueryClick(); });
-    btnZw->setMenu(zwMenu);
-    zwRow->addWidget(caption(QStringLiteral("客户账目")));
-    zwRow->addWidget(caption(QStringLiteral("应收金额：")));
-    zwRow->addWidget(lbZwYf);
-    zwRow->addWidget(caption(QStringLiteral("实收金额：")));
-    zwRow->addWidget(lbZwSf);
-    zwRow->addWidget(caption(QStringLiteral("未收金额：")));
-    zwRow->addWidget(lbZwWf);
-    zwRow->addStretch(1);
-    zwRow->addWidget(btnZw);
+    RzPanel_Kh1 = new PartnerAccountStrip("RzPanel_Kh1", {QStringLiteral("客户账目"), QStringLiteral("应收金额："),
+                                                        QStringLiteral("实收金额："), QStringLiteral("未收金额：")});
+    QMenu* zwMenu = RzPanel_Kh1->menu();
+    addMenuItem(zwMenu, QStringLiteral("客户详细信息(&W)"), "actKhCard", this, [this] { customerCardClick(); });
+    addMenuItem(zwMenu, QStringLiteral("客户往来帐务(&X)"), "actKhWlzw", this, [this] { customerAccountsClick(); });
+    addMenuItem(zwMenu, QStringLiteral("销售信息查询(&Y)"), "actKhXs", this, [this] { salesQueryClick(); });
+    addMenuItem(zwMenu, QStringLiteral("退货信息查询(&Z)"), "actKhTh", this, [this] { returnQueryClick(); });
 
     // Customer panel.
-    PartnerPanel::Config config;
-    config.codeField = QStringLiteral("kh_sn");
-    config.nameField = QStringLiteral("kh_name");
-    config.columns = {{QStringLiteral("kh_name"), QStringLiteral("客户名称")},
-                      {QStringLiteral("kh_lxr"), QStringLiteral("联系人")},
-                      {QStringLiteral("kh_tele"), QStringLiteral("联系电话")},
-                      {QStringLiteral("kh_address"), QStringLiteral("联系地址")},
-                      {QStringLiteral("kt_name"), QStringLiteral("客户类型")},
-                      {QStringLiteral("z_name"), QStringLiteral("所属地区")}};
-    config.searchFields = {QStringLiteral("kh_name"), QStringLiteral("kh_jm"), QStringLiteral("kh_sn"),
-                           QStringLiteral("kh_tele"), QStringLiteral("kh_address")};
-    config.all = DataModule->Q_Khxx;
-    config.allSql = QStringLiteral("select * from jxc_khxx where kh_forbid=0 order by id");
-    config.allCaption = QStringLiteral("全部客户信息");
-    config.recent = DataModule->Q_KhxxLs;
-    config.recentSql = kRecentCustomers;
-    config.recentCaption = QStringLiteral("最近往来客户");
-    config.keyCaption = QStringLiteral("查找客户(F2)：");
-    config.keyHint = hint;
-    config.addCaption = QStringLiteral("添加客户(F8)");
-    config.addNewCaption = QStringLiteral("新增加客户(&Y)");
-    config.addCopyCaption = QStringLiteral("从供货商资料中复制(&Z)");
-    RzPanelKh = new PartnerPanel(config);
+    RzPanelKh = new PartnerPanel(customerPanelConfig());
     RzPanelKh->setObjectName(QStringLiteral("RzPanelKh"));
     RzPanelKh->hide();
     addKeyPanel(RzPanelKh, [this](QKeyEvent* e) { return RzPanelKh->keyPress(e); });
@@ -277,32 +184,9 @@ void TF_Spxs::buildBillTab(QWidget* page)
     });
 
     // Barcode box.
-    RzPanel_Tm = new QFrame;
-    RzPanel_Tm->setObjectName(QStringLiteral("RzPanel_Tm"));
-    RzPanel_Tm->setFrameShape(QFrame::StyledPanel);
-    tSptm = new QLineEdit;
-    tSptm->setObjectName(QStringLiteral("tSptm"));
-    tSptm->setMaxLength(64);
-    auto* closeTm = namedButton(this, "btnTmClose", QStringLiteral("X"));
-    auto* tmMenuButton = new QToolButton;
-    tmMenuButton->setObjectName(QStringLiteral("btnTmMenu"));
-    tmMenuButton->setText(QStringLiteral("▼"));
-    tmMenuButton->setPopupMode(QToolButton::InstantPopup);
-    auto* tmMenu = new QMenu(tmMenuButton);
-    menuItem(tmMenu, QStringLiteral("隐藏条码输入面板(&Y)"), "actTmHide", this, [this] { showBarcodePanel(false); });
-    actOpenAfter = menuItem(tmMenu, QStringLiteral("添加完商品后打开修改窗口(&Z)"), "actOpenAfter", this,
-                            [this] { openDialogAfterBarcode = actOpenAfter->isChecked(); });
-    actOpenAfter->setCheckable(true);
-    actOpenAfter->setChecked(openDialogAfterBarcode);
-    tmMenuButton->setMenu(tmMenu);
-    auto* tmRow = new QHBoxLayout(RzPanel_Tm);
-    tmRow->setContentsMargins(4, 2, 4, 2);
-    tmRow->addWidget(caption(QStringLiteral("条码：")));
-    tmRow->addWidget(tSptm, 1);
-    tmRow->addWidget(tmMenuButton);
-    tmRow->addWidget(closeTm);
-    connect(tSptm, &QLineEdit::returnPressed, this, [this] { runGuarded([this] { tSptmEnter(); }); });
-    onClicked(closeTm, [this] { showBarcodePanel(false); });
+    RzPanel_Tm = new BarcodePanel({"RzPanel_Tm", "btnTmClose", "btnTmMenu", "actTmHide"}, openDialogAfterBarcode,
+                                  [this] { tSptmEnter(); });
+    tSptm = RzPanel_Tm->box();
 
     // Lines grid.
     cxGridView = new DataGrid;
@@ -324,20 +208,20 @@ void TF_Spxs::buildBillTab(QWidget* page)
     // The grid's menu.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    menuItem(PopupMenu1, QStringLiteral("增加商品(&T)"), "actAdd", this, [this] { btnAddOldClick(); });
-    actModi = menuItem(PopupMenu1, QStringLiteral("修改商品(&U)"), "actModi", this, [this] { btnModiClick(); });
-    actDel = menuItem(PopupMenu1, QStringLiteral("删除商品(&V)"), "actDel", this, [this] { btnDelClick(); });
+    addMenuItem(PopupMenu1, QStringLiteral("增加商品(&T)"), "actAdd", this, [this] { btnAddOldClick(); });
+    actModi = addMenuItem(PopupMenu1, QStringLiteral("修改商品(&U)"), "actModi", this, [this] { btnModiClick(); });
+    actDel = addMenuItem(PopupMenu1, QStringLiteral("删除商品(&V)"), "actDel", this, [this] { btnDelClick(); });
     menuPrint = PopupMenu1->addMenu(QStringLiteral("打印单据(&W)"));
-    menuItem(menuPrint, QStringLiteral("打印单据(&X)"), "actPrint2", this, [this] { printClick(); });
-    menuItem(menuPrint, QStringLiteral("预览单据(&Z)"), "actPreview2", this, [this] { previewClick(); });
+    addMenuItem(menuPrint, QStringLiteral("打印单据(&X)"), "actPrint2", this, [this] { printClick(); });
+    addMenuItem(menuPrint, QStringLiteral("预览单据(&Z)"), "actPreview2", this, [this] { previewClick(); });
     QMenu* menuHold = PopupMenu1->addMenu(QStringLiteral("单据内容暂存(&X)"));
-    menuItem(menuHold, QStringLiteral("本单据数据暂存(挂单)(&Y)"), "actHold", this, [this] { heldBillsNotAvailable(this); });
-    menuItem(menuHold, QStringLiteral("取出暂存单据(解挂)(&Z)"), "actUnhold", this, [this] { heldBillsNotAvailable(this); });
+    addMenuItem(menuHold, QStringLiteral("本单据数据暂存(挂单)(&Y)"), "actHold", this, [this] { heldBillsNotAvailable(this); });
+    addMenuItem(menuHold, QStringLiteral("取出暂存单据(解挂)(&Z)"), "actUnhold", this, [this] { heldBillsNotAvailable(this); });
     menuKh = PopupMenu1->addMenu(QStringLiteral("客户信息(&Y)"));
-    menuItem(menuKh, QStringLiteral("客户详细信息(&Y)"), "actKhCard2", this, [this] { customerCardClick(); });
-    menuItem(menuKh, QStringLiteral("客户往来账务(&Z)"), "actKhWlzw2", this, [this] { customerAccountsClick(); });
+    addMenuItem(menuKh, QStringLiteral("客户详细信息(&Y)"), "actKhCard2", this, [this] { customerCardClick(); });
+    addMenuItem(menuKh, QStringLiteral("客户往来账务(&Z)"), "actKhWlzw2", this, [this] { customerAccountsClick(); });
     PopupMenu1->addSeparator();
-    actBarcode = menuItem(PopupMenu1, QString(), "actBarcode", this, [this] { showBarcodePanel(!RzPanel_Tm->isVisible()); });
+    actBarcode = addMenuItem(PopupMenu1, QString(), "actBarcode", this, [this] { showBarcodePanel(!RzPanel_Tm->isVisible()); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
         const bool rows = hasLines();
         for (QAction* a : {actModi, actDel, menuPrint->menuAction(), menuKh->menuAction()})
@@ -345,22 +229,13 @@ void TF_Spxs::buildBillTab(QWidget* page)
         actBarcode->setText(RzPanel_Tm->isVisible() ? QStringLiteral("隐藏条码输入面板(&Z)")
                                                     : QStringLiteral("显示条码输入面板(&Z)"));
     });
-    cxGridView->view()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(cxGridView->view(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenu1->popup(cxGridView->view()->viewport()->mapToGlobal(pos)); });
+    setGridMenu(cxGridView, PopupMenu1);
 
     // Buttons.
     auto* btnAddOld = namedButton(this, "btnAddOld", QStringLiteral("商品添加(F2)"));
     btnModi = namedButton(this, "btnModi", QStringLiteral("修改"));
     btnDel = namedButton(this, "btnDel", QStringLiteral("删除"));
-    btnPrin = new QToolButton;
-    btnPrin->setObjectName(QStringLiteral("btnPrin"));
-    btnPrin->setText(QStringLiteral("打印"));
-    btnPrin->setPopupMode(QToolButton::InstantPopup);
-    auto* printMenu = new QMenu(btnPrin);
-    menuItem(printMenu, QStringLiteral("打印单据(&W)"), "actPrint", this, [this] { printClick(); });
-    menuItem(printMenu, QStringLiteral("预览单据(&X)"), "actPreview", this, [this] { previewClick(); });
-    btnPrin->setMenu(printMenu);
+    btnPrin = printMenuButton("btnPrin", this, [this] { printClick(); }, [this] { previewClick(); });
     auto* btnOK = namedButton(this, "btnOK", QStringLiteral("保存(F5)"));
     auto* btnCancel = namedButton(this, "btnCancel", QStringLiteral("退出(Esc)"));
     auto* buttons = new QHBoxLayout;
@@ -393,15 +268,8 @@ void TF_Spxs::buildBillTab(QWidget* page)
     connect(comUser, &QComboBox::currentIndexChanged, this, [this] { runGuarded([this] { handlerChanged(); }); });
     connect(comJsfs, &QComboBox::currentIndexChanged, this, [this] { runGuarded([this] { handlerChanged(); }); });
     connect(dateCg, &QDateEdit::dateChanged, this, [this] { runGuarded([this] { dateCgChange(); }); });
-    onClicked(closeYhzh, [this] { RzPanel_Yhzh->hide(); });
     onFocusIn({tssje}, [this] { RzPanel_Yhzh->setVisible(settingOn(csXjyh)); });
     onFocusIn({comCk, tkh, tnote, comUser, comJsfs, cxGridView->view()}, [this] { RzPanel_Yhzh->hide(); });
-    connect(tssje, &QLineEdit::editingFinished, this, [this] {
-        bool ok = false;
-        Money::fromText(tssje->text().trimmed(), &ok);
-        if (!ok || tssje->text().trimmed().isEmpty())  // never empty, never half a number ("-", ".")
-            tssje->setText(QStringLiteral("0"));
-    });
 }
 
 void TF_Spxs::resetBill()
@@ -425,19 +293,12 @@ void TF_Spxs::resetBill()
     lFlag->hide();
     RzPanel_Kh1->hide();
     dateCg->setDate(Clock::today());
-    fillCodeComboWhere(comUser, QStringLiteral("jxc_user"), QStringLiteral("u_name"), kNewHandler,
-                       QStringLiteral("where u_xs<>0 and u_name<>'' and u_name is not null"), QStringLiteral("id"),
-                       QStringLiteral("u_sn"));
-    comUser->setCurrentIndex(0);
+    fillHandlerCombo(comUser, QStringLiteral("where u_xs<>0 and u_name<>'' and u_name is not null"));
     fillJsfsCombo(comJsfs, QStringLiteral("xs"));
     comJsfs->setCurrentIndex(0);
-    fillCodeCombo(comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QString(), QStringLiteral("id"),
-                  QStringLiteral("ck_sn"));
-    comCk->selectText(getDefaultCkName());
+    fillWarehouseCombo(comCk);
     comCk->setEnabled(true);
-    fillCodeCombo(comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QString(), QStringLiteral("id"),
-                  QStringLiteral("yh_sn"));
-    comYhzh->setCurrentIndex(0);
+    fillAccountCombo(comYhzh);
     // Lines left under the number just drawn (an earlier run that stopped) join the new bill.
     drawNumber();
     RzPanelKh->reload();
@@ -456,10 +317,7 @@ void TF_Spxs::FormClose()
 void TF_Spxs::updateBottomJe()
 {
     comCk->setEnabled(!hasLines());
-    const QString total = linesTotal();
-    lysje->setText(total);
-    lFlag->setVisible(!total.isEmpty());
-    tssje->setText(total.isEmpty() ? QStringLiteral("0") : total);
+    lFlag->setVisible(!showLinesTotal(lysje, tssje).isEmpty());
 }
 
 void TF_Spxs::showLineButtons(bool lines)
@@ -495,14 +353,8 @@ void TF_Spxs::btnAddOldClick()
         msgInfo(QStringLiteral("请添加仓库信息！"), this);
         return;
     }
-    const int before = DataModule->Q_Lsxssp->rowCount();
-    paramValue = QStringLiteral("spxs");
-    goodsPickerTarget = {.number = number(), .warehouse = comCk->currentCodeOrEmpty()};
-    openWindow(QStringLiteral("TF_Spxs_Add"), QString(), QStringLiteral("商品添加"));
-    paramValue.clear();
-    goodsPickerTarget = {};
-    reopenLines();
-    if (DataModule->Q_Lsxssp->rowCount() > before)
+    if (runGoodsPicker(QStringLiteral("spxs"), comCk->currentCodeOrEmpty(),
+                       [] { openWindow(QStringLiteral("TF_Spxs_Add"), QString(), QStringLiteral("商品添加")); }))
         comUser->setFocus();
 }
 
@@ -514,16 +366,7 @@ void TF_Spxs::btnModiClick()
 
 void TF_Spxs::editLine()
 {
-    modeFlag = QStringLiteral("spxs");
-    curGoodsSn = DataModule->Q_Lsxssp->fieldByName(QStringLiteral("g_sn"));
-    lineDialogTarget = {.number = number(), .warehouse = comCk->currentCodeOrEmpty(), .lineId = currentLineId()};
-    const int row = DataModule->Q_Lsxssp->currentRow();
-    showForm(F_Spxs_Sele);
-    modeFlag.clear();
-    curGoodsSn.clear();
-    lineDialogTarget = {};
-    reopenLines();
-    DataModule->Q_Lsxssp->setCurrentRow(row);
+    runLineDialog(QStringLiteral("spxs"), comCk->currentCodeOrEmpty(), [] { showForm(F_Spxs_Sele); });
 }
 
 void TF_Spxs::btnDelClick()
@@ -534,27 +377,17 @@ void TF_Spxs::btnDelClick()
 
 void TF_Spxs::tSptmEnter()
 {
-    const QString barcode = tSptm->text().trimmed();
-    if (barcode.isEmpty())
-        return;
-    const ResultSet goods =
-        openSelect(QStringLiteral("select g_sn,g_sj from jxc_goods where g_sptm=? order by id limit 1"), {{QString(), barcode}});
-    if (goods.isEmpty()) {
-        msgInfo(QStringLiteral("没有找到与该条码匹配的商品，请检查！"), this);
-        return;
-    }
-    const QString gSn = goods.text(0, 0);
-    Money price = Money::fromText(goods.text(0, 1));
-    if (csXsdj == QLatin1String("1")) {
-        const QString last = getLastLsDj(gSn);
-        if (!last.isEmpty())
-            price = Money::fromText(last);
-    }
-    writeLine(kSalesLines, number(), {.gSn = gSn, .price = price, .rows = {}, .quantity = Money::fromDouble(1)});
-    reopenLines(/*toLast=*/true);
-    tSptm->clear();
-    if (openDialogAfterBarcode)
-        editLine();
+    enterBarcode(
+        tSptm, QStringLiteral("g_sn,g_sj"),
+        [](const ResultSet& goods) {
+            if (csXsdj == QLatin1String("1")) {
+                const QString last = getLastLsDj(goods.text(0, 0));
+                if (!last.isEmpty())
+                    return Money::fromText(last);
+            }
+            return Money::fromText(goods.text(0, 1));
+        },
+        RzPanel_Tm->openAfter(), [this] { editLine(); });
 }
 
 void TF_Spxs::dateCgChange()
@@ -566,32 +399,20 @@ void TF_Spxs::dateCgChange()
 
 void TF_Spxs::handlerChanged()
 {
-    if (m_initialising || comUser->currentText() != kNewHandler)
-        return;
-    comUser->setCurrentIndex(-1);
-    openHandlerPicker();
+    if (!m_initialising)
+        handlerComboChanged(comUser, kCallerWord);
 }
 
 void TF_Spxs::showBarcodePanel(bool on)
 {
-    RzPanel_Tm->setVisible(on);
-    if (on)
-        tSptm->setFocus();
+    RzPanel_Tm->showPanel(on);
 }
 
 void TF_Spxs::customerChosen(const QString& code, const QString& name)
 {
     tkh->setText(name);
     m_khSn = code;
-    if (code != getDefaultKhSn()) {
-        getKhZw(code);
-        lbZwYf->setText(zwYfje + QStringLiteral(" 元"));
-        lbZwSf->setText(zwSfje + QStringLiteral(" 元"));
-        lbZwWf->setText(zwWfje + QStringLiteral(" 元"));
-        RzPanel_Kh1->show();
-    } else {
-        RzPanel_Kh1->hide();
-    }
+    RzPanel_Kh1->showPartner(code, getDefaultKhSn(), getKhZw);
 }
 
 void TF_Spxs::openCustomerWindow(const QString& windowClass, const QString& name)
@@ -626,11 +447,7 @@ void TF_Spxs::customerCardClick()
 
 void TF_Spxs::openCustomerQuery(const QString& windowClass, const QString& caller, const QString& name)
 {
-    callerFlag = caller;
-    detailTable = tkh->text().trimmed();
-    openWindow(windowClass, QString(), name);
-    callerFlag.clear();
-    detailTable.clear();
+    openPartnerQuery(windowClass, caller, tkh->text().trimmed(), name);
     openKhList();
 }
 
@@ -682,25 +499,16 @@ void TF_Spxs::btnOKClick()
 bool TF_Spxs::saveBill()
 {
     m_posted = false;
-    QString refusal;
-    if (!hasLines())
-        refusal = QStringLiteral("单据中没有业务发生，不能保存！");
-    else if (tkh->text().trimmed().isEmpty())
-        refusal = QStringLiteral("请选择客户！");
-    else if (comUser->currentText() == kNewHandler || comUser->currentText().isEmpty())
-        refusal = QStringLiteral("请选择经办人！");
-    else if (comCk->currentText().isEmpty())
-        refusal = QStringLiteral("请选择仓库！");
-    if (!refusal.isEmpty()) {
-        msgInfo(refusal, this);
+    Money received;
+    if (!checkHead({.noLines = QStringLiteral("单据中没有业务发生，不能保存！"),
+                    .partner = tkh,
+                    .noPartner = QStringLiteral("请选择客户！"),
+                    .handler = comUser,
+                    .warehouse = comCk,
+                    .amount = tssje,
+                    .badAmount = QStringLiteral("实收金额不是有效的数字，请重新输入！")},
+                   &received))
         return false;
-    }
-    bool receivedOk = false;
-    const Money received = Money::fromText(tssje->text().trimmed(), &receivedOk);
-    if (!receivedOk) {
-        msgInfo(QStringLiteral("实收金额不是有效的数字，请重新输入！"), this);
-        return false;
-    }
 
     saveChoice = 2;
     openWindow(QStringLiteral("TF_Spxs_Save"), QString(), QStringLiteral("保存提示"));

@@ -7,8 +7,11 @@
 #include "bills/billwindow.h"
 #include "sales/spxsprint.h"
 
+class AccountPanel;
+class BarcodePanel;
 class CodeComboBox;
 class DataGrid;
+class PartnerAccountStrip;
 class PartnerPanel;
 class QAction;
 class QDateEdit;
@@ -84,7 +87,7 @@ private:
     QLabel* lbSn2 = nullptr;
     QLineEdit* tsn2 = nullptr;
     QLineEdit* tnote = nullptr;
-    QFrame* RzPanel_Yhzh = nullptr;
+    AccountPanel* RzPanel_Yhzh = nullptr;
     CodeComboBox* comYhzh = nullptr;
     DataGrid* cxGridView = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -93,13 +96,9 @@ private:
     QMenu* menuPrint = nullptr;
     QMenu* menuKh = nullptr;
     QAction* actBarcode = nullptr;
-    QFrame* RzPanel_Tm = nullptr;
+    BarcodePanel* RzPanel_Tm = nullptr;
     QLineEdit* tSptm = nullptr;
-    QAction* actOpenAfter = nullptr;
-    QFrame* RzPanel_Kh1 = nullptr;
-    QLabel* lbZwYf = nullptr;
-    QLabel* lbZwSf = nullptr;
-    QLabel* lbZwWf = nullptr;
+    PartnerAccountStrip* RzPanel_Kh1 = nullptr;
     PartnerPanel* RzPanelKh = nullptr;
     QPushButton* btnModi = nullptr;
     QPushButton* btnDel = nullptr;

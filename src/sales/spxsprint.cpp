@@ -1,5 +1,6 @@
 #include "sales/spxsprint.h"
 
+#include "data/billtables.h"
 #include "data/datamodule.h"
 #include "data/textrules.h"
 #include "platform/displayformat.h"
@@ -7,24 +8,6 @@
 namespace {
 
 const QString kTemplate = QStringLiteral("spxs.fr3");
-
-bool hasLines(const QString& djh)
-{
-    return selectValue(QStringLiteral("select count(*) from jxc_lsxssp where gl_djh=?"), {{QString(), djh}}).toInt() > 0;
-}
-
-QString first(const ResultSet& rs, const char* field)
-{
-    return rs.text(0, QString::fromLatin1(field));
-}
-
-// The customer's contact, telephone and address from the first row of `rs`.
-QList<BillVariable> customerContact(const ResultSet& rs)
-{
-    return {{QStringLiteral("khLxr"), first(rs, "kh_lxr")},
-            {QStringLiteral("khTele"), first(rs, "kh_tele")},
-            {QStringLiteral("khAddress"), first(rs, "kh_address")}};
-}
 
 // Lines (a) with their goods and, where they have them, their size and colour rows (e); a line
 // without rows prints once with its own quantity and amount. `columns` are the line's columns
@@ -59,18 +42,19 @@ QString spxsPendingLinesSql(const QString& djh)
 
 BillPrint spxsPrint(const SpxsPrintBill& bill)
 {
+    const ResultSet contact = partnerCardRow(true, bill.khSn);
     BillPrint p;
     p.templateFile = kTemplate;
     p.linesSql = spxsLinesSql(bill.djh);
-    p.variables = {{QStringLiteral("khName"), bill.khName.trimmed()}};
-    p.variables +=
-        customerContact(openSelect(QStringLiteral("select * from jxc_khxx where kh_sn=?"), {{QString(), bill.khSn}}));
-    p.variables += {{QStringLiteral("ckName"), bill.ckName},
-                    {QStringLiteral("jhDate"), bill.date},
-                    {QStringLiteral("Note"), bill.note},
-                    {QStringLiteral("uName"), bill.uName},
-                    {QStringLiteral("yf"), moneyToDx(bill.due.trimmed())},
-                    {QStringLiteral("sf"), moneyToDx(formatNumber(QStringLiteral("#.00"), bill.received.toText()))}};
+    p.variables = billHeadVariables({.customer = true,
+                                     .partnerName = bill.khName.trimmed(),
+                                     .contact = &contact,
+                                     .ckName = bill.ckName,
+                                     .date = bill.date,
+                                     .note = bill.note,
+                                     .uName = bill.uName,
+                                     .due = bill.due.trimmed(),
+                                     .paid = formatNumber(QStringLiteral("#.00"), bill.received.toText())});
     return p;
 }
 
@@ -84,31 +68,32 @@ BillPrint spxsPendingPrint(const QString& djh)
                        "left join jxc_user c on a.u_sn=c.u_sn left join jxc_khxx d on a.ghs_sn=d.kh_sn "
                        "where a.gl_djh=?"),
         {{QString(), djh}});
-    auto field = [&](const char* name) { return first(rs, name); };
+    auto field = [&](const char* name) { return rs.text(0, QString::fromLatin1(name)); };
     BillPrint p;
     p.templateFile = kTemplate;
     p.linesSql = spxsPendingLinesSql(djh);
-    p.variables = {{QStringLiteral("khName"), field("kh_name")}};
-    p.variables += customerContact(rs);
-    p.variables += {{QStringLiteral("ckName"), field("ck_name")},
-                    {QStringLiteral("jhDate"), field("sh_rq")},
-                    {QStringLiteral("Note"), field("sh_note")},
-                    {QStringLiteral("uName"), field("u_name")},
-                    {QStringLiteral("yf"), moneyToDx(field("sh_yfje"))},
-                    {QStringLiteral("sf"), moneyToDx(field("sh_sfje"))}};
+    p.variables = billHeadVariables({.customer = true,
+                                     .partnerName = field("kh_name"),
+                                     .contact = &rs,
+                                     .ckName = field("ck_name"),
+                                     .date = field("sh_rq"),
+                                     .note = field("sh_note"),
+                                     .uName = field("u_name"),
+                                     .due = field("sh_yfje"),
+                                     .paid = field("sh_sfje")});
     return p;
 }
 
 bool printSpxs(const SpxsPrintBill& bill, int copies, QWidget* parent)
 {
-    if (!hasLines(bill.djh))
+    if (!billHasLines(kSalesLines, bill.djh))
         return false;
     return printBill(spxsPrint(bill), copies, parent);
 }
 
 void previewSpxs(const SpxsPrintBill& bill, QWidget* parent)
 {
-    if (hasLines(bill.djh))
+    if (billHasLines(kSalesLines, bill.djh))
         printGoodsDetail(spxsPrint(bill), parent);
 }
 

@@ -2,29 +2,12 @@
 // at random moments: after each kill the database is sound and holds whole receipts, held bills
 // and returns only, a held bill is audited exactly when its receipt exists, a receipt is marked
 // returned exactly when its return exists, and the stock equals the posted bills.
-#include "data/datamodule.h"
+#include "support/killtest.h"
 #include "support/shop.h"
 
 #include <QFileInfo>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QThread>
-#include <gtest/gtest.h>
 
 namespace {
-
-QString rows(const char* sql)
-{
-    const ResultSet rs = openSelect(QString::fromUtf8(sql));
-    QStringList out;
-    for (int r = 0; r < rs.rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < rs.columnCount(); ++c)
-            cells << rs.text(r, c);
-        out << cells.join(u'|');
-    }
-    return out.join(u' ');
-}
 
 void expectWholeBillsOnly()
 {
@@ -107,22 +90,7 @@ TEST(CgjhReliability, KilledPostingsLeaveWholeReceiptsAndReturnsOnly)
     shop.goods("靴子", {"38"}, {"红色"});
     shop.goods("拖鞋", {}, {});
     const QString dataDir = QFileInfo(shop.db().path()).absolutePath();
-    const quint32 seed = QRandomGenerator::global()->generate();
-    SCOPED_TRACE(seed);
-    QRandomGenerator rng(seed);
-
-    for (int round = 0; round < 8; ++round) {
-        QProcess victim;
-        victim.start(QStringLiteral(JXC_POSTLOOP), {dataDir, QString::number(seed + quint32(round))});
-        ASSERT_TRUE(victim.waitForReadyRead(20000)) << victim.errorString().toStdString();
-        QThread::msleep(150 + rng.bounded(700));
-        victim.kill();  // SIGKILL
-        victim.waitForFinished();
-        SCOPED_TRACE(round);
-        expectWholeBillsOnly();
-        if (::testing::Test::HasFailure())
-            break;
-    }
+    killRepeatedly(QStringLiteral(JXC_POSTLOOP), dataDir, expectWholeBillsOnly);
     EXPECT_GT(selectValue("select count(*) from jxc_jhd").toInt(), 0);
     EXPECT_GT(selectValue("select count(*) from jxc_shdj where sh_djzt=1").toInt(), 0);
     EXPECT_GT(selectValue("select count(*) from jxc_thd").toInt(), 0);
