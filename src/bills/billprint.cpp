@@ -126,6 +126,32 @@ QList<BillVariable> billHeadVariables(const BillPrintHead& head)
     return out;
 }
 
+BillPrint pendingBillPrint(bool customer, const QString& templateFile, const QString& linesSql, const QString& djh)
+{
+    const QString v = customer ? QStringLiteral("kh") : QStringLiteral("ghs");
+    const ResultSet rs = openSelect(
+        QStringLiteral("select a.*,b.ck_name,c.u_name,d.%1_name,d.%1_lxr,d.%1_tele,d.%1_address "
+                       "from jxc_shdj a left join jxc_ckxx b on a.ck_sn=b.ck_sn "
+                       "left join jxc_user c on a.u_sn=c.u_sn left join %2 d on a.ghs_sn=d.%1_sn "
+                       "where a.gl_djh=?")
+            .arg(v, customer ? QStringLiteral("jxc_khxx") : QStringLiteral("jxc_ghsxx")),
+        {{QString(), djh}});
+    auto field = [&](const QString& name) { return rs.text(0, name); };
+    BillPrint p;
+    p.templateFile = templateFile;
+    p.linesSql = linesSql;
+    p.variables = billHeadVariables({.customer = customer,
+                                     .partnerName = field(v + QStringLiteral("_name")),
+                                     .contact = &rs,
+                                     .ckName = field(QStringLiteral("ck_name")),
+                                     .date = field(QStringLiteral("sh_rq")),
+                                     .note = field(QStringLiteral("sh_note")),
+                                     .uName = field(QStringLiteral("u_name")),
+                                     .due = field(QStringLiteral("sh_yfje")),
+                                     .paid = field(QStringLiteral("sh_sfje"))});
+    return p;
+}
+
 bool billHasLines(const BillLineTables& t, const QString& djh)
 {
     return selectValue(QStringLiteral("select count(*) from %1 where %2=?")

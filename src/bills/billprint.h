@@ -52,6 +52,10 @@ struct BillPrintHead {
 };
 // khName/ghsName, the contact variables, ckName, jhDate, Note, uName, yf and sf.
 QList<BillVariable> billHeadVariables(const BillPrintHead& head);
+// The print of a held bill `djh` (jxc_shdj) with the given template and line statement: its
+// head read with outer joins, so that a bill whose warehouse, handler or partner has gone
+// still prints its own values.
+BillPrint pendingBillPrint(bool customer, const QString& templateFile, const QString& linesSql, const QString& djh);
 // Whether the bill `djh` has lines in the kind's line table.
 bool billHasLines(const BillLineTables& t, const QString& djh);
 

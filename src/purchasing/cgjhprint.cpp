@@ -47,28 +47,7 @@ BillPrint cgjhPrint(const CgjhPrintBill& bill)
 
 BillPrint cgjhPendingPrint(const QString& djh)
 {
-    // Outer joins: a pending bill whose warehouse, handler or supplier has gone still prints
-    // its own values.
-    const ResultSet rs = openSelect(
-        QStringLiteral("select a.*,b.ck_name,c.u_name,d.ghs_name,d.ghs_lxr,d.ghs_tele,d.ghs_address "
-                       "from jxc_shdj a left join jxc_ckxx b on a.ck_sn=b.ck_sn "
-                       "left join jxc_user c on a.u_sn=c.u_sn left join jxc_ghsxx d on a.ghs_sn=d.ghs_sn "
-                       "where a.gl_djh=?"),
-        {{QString(), djh}});
-    auto field = [&](const char* name) { return rs.text(0, QString::fromLatin1(name)); };
-    BillPrint p;
-    p.templateFile = kTemplate;
-    p.linesSql = cgjhPendingLinesSql(djh);
-    p.variables = billHeadVariables({.customer = false,
-                                     .partnerName = field("ghs_name"),
-                                     .contact = &rs,
-                                     .ckName = field("ck_name"),
-                                     .date = field("sh_rq"),
-                                     .note = field("sh_note"),
-                                     .uName = field("u_name"),
-                                     .due = field("sh_yfje"),
-                                     .paid = field("sh_sfje")});
-    return p;
+    return pendingBillPrint(false, kTemplate, cgjhPendingLinesSql(djh), djh);
 }
 
 bool printDj(const CgjhPrintBill& bill, int copies, QWidget* parent)

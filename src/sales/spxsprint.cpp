@@ -60,28 +60,7 @@ BillPrint spxsPrint(const SpxsPrintBill& bill)
 
 BillPrint spxsPendingPrint(const QString& djh)
 {
-    // Outer joins: a pending bill whose warehouse, handler or customer has gone still prints
-    // its own values.
-    const ResultSet rs = openSelect(
-        QStringLiteral("select a.*,b.ck_name,c.u_name,d.kh_name,d.kh_lxr,d.kh_tele,d.kh_address "
-                       "from jxc_shdj a left join jxc_ckxx b on a.ck_sn=b.ck_sn "
-                       "left join jxc_user c on a.u_sn=c.u_sn left join jxc_khxx d on a.ghs_sn=d.kh_sn "
-                       "where a.gl_djh=?"),
-        {{QString(), djh}});
-    auto field = [&](const char* name) { return rs.text(0, QString::fromLatin1(name)); };
-    BillPrint p;
-    p.templateFile = kTemplate;
-    p.linesSql = spxsPendingLinesSql(djh);
-    p.variables = billHeadVariables({.customer = true,
-                                     .partnerName = field("kh_name"),
-                                     .contact = &rs,
-                                     .ckName = field("ck_name"),
-                                     .date = field("sh_rq"),
-                                     .note = field("sh_note"),
-                                     .uName = field("u_name"),
-                                     .due = field("sh_yfje"),
-                                     .paid = field("sh_sfje")});
-    return p;
+    return pendingBillPrint(true, kTemplate, spxsPendingLinesSql(djh), djh);
 }
 
 bool printSpxs(const SpxsPrintBill& bill, int copies, QWidget* parent)
