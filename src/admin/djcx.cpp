@@ -81,7 +81,7 @@ QString djcxListSql()
     QStringList parts;
     for (const DocKind& k : kKinds)
         parts << kindSql(k);
-    return QStringLiteral("select * from (") + parts.join(QStringLiteral(" union ")) + QStringLiteral(") order by dsort");
+    return QStringLiteral("select * from (") + parts.join(QStringLiteral(" union all ")) + QStringLiteral(") order by dsort,djh");
 }
 
 QString djcxLinesSql(const QString& djh)

@@ -94,6 +94,8 @@ qint64 TF_BillWindow::currentLineId() const
 QString TF_BillWindow::linesTotal() const
 {
     const BillLineTables& t = *m_kind.lines;
+    if (!t.amountColumn)
+        return {};
     return selectValue(QStringLiteral("select sum(%1) as zje from %2 where g_sn<>? and %3=?")
                            .arg(sqlName(QLatin1String(t.amountColumn)), sqlName(QLatin1String(t.lineTable)),
                                 sqlName(QLatin1String(t.numberColumn))),

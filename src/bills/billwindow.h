@@ -112,6 +112,9 @@ protected:
     };
     bool checkHead(const HeadCheck& check, Money* amount = nullptr);
 
+    // A window that enters two bill kinds (loss and overflow) switches between them; the caller
+    // then draws a number of the new kind.
+    void setBillKind(const BillKind& kind) { m_kind = kind; }
     // The label that shows the number.
     void setNumberLabel(QLabel* label) { m_numberLabel = label; }
     // After every change of the lines: the line buttons, then the totals.

@@ -106,6 +106,7 @@ TF_GoodsPicker::TF_GoodsPicker(const Texts& texts, const Queries& queries, QWidg
     btnAdd->setToolTip(texts.addHint);
     keyRow->addWidget(btnAdd);
     find->addLayout(keyRow);
+    m_keyRow = keyRow;
 
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));

@@ -27,6 +27,7 @@
 
 class CategoryTree;
 class DataGrid;
+class QHBoxLayout;
 class NamedQuery;
 class QAction;
 class QLineEdit;
@@ -155,13 +156,16 @@ protected:
 
     // The goods list of the shown tab.
     DataGrid* shownGoods() const;
+    // Reloads the goods list of the shown tab (a picker whose lists depend on more than the key).
+    void reloadShownGoods();
+    // The row of the key box, where a picker adds controls of its own.
+    QHBoxLayout* keyRow() const { return m_keyRow; }
     bool recentShown() const;
     // A text as an SQL string literal (codes and names in the lists' texts).
     static QString quoted(const QString& text);
 
 private:
     void openLineDialog(const QString& goods, const QString& mode, qint64 rowId);
-    void reloadShownGoods();
     void reloadCategoryGoods();
     void reloadRecent();
     void reloadPicked(bool toLast);
@@ -171,4 +175,5 @@ private:
     Texts m_texts;
     Queries m_queries;
     bool m_byFrequency = true;
+    QHBoxLayout* m_keyRow = nullptr;
 };

@@ -72,7 +72,8 @@ TF_LineDialog::TF_LineDialog(const Texts& texts, QWidget* parent) : TF_Form(pare
         m_lastPrice->setObjectName(QStringLiteral("lbScjj"));
         money->addWidget(m_lastPrice, row++, 1);
     }
-    money->addWidget(new QLabel(texts.priceLabel), row, 0);
+    auto* priceCaption = new QLabel(texts.priceLabel);
+    money->addWidget(priceCaption, row, 0);
     m_price = new QLineEdit;
     m_price->setObjectName(QStringLiteral("tDj"));
     m_price->setMaxLength(texts.priceLength);
@@ -102,9 +103,15 @@ TF_LineDialog::TF_LineDialog(const Texts& texts, QWidget* parent) : TF_Form(pare
     money->addWidget(new QLabel(QStringLiteral("总数量：")), row, 0);
     m_total = readOnlyBox(QStringLiteral("tSl"));
     money->addWidget(m_total, row++, 1);
-    money->addWidget(new QLabel(QStringLiteral("总金额：")), row, 0);
+    auto* amountCaption = new QLabel(QStringLiteral("总金额："));
+    money->addWidget(amountCaption, row, 0);
     m_amount = readOnlyBox(QStringLiteral("tZje"));
     money->addWidget(m_amount, row, 1);
+    if (!texts.priceShown) {
+        for (QWidget* w : {static_cast<QWidget*>(priceCaption), static_cast<QWidget*>(m_price),
+                           static_cast<QWidget*>(amountCaption), static_cast<QWidget*>(m_amount)})
+            w->hide();
+    }
 
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("PageControl1"));
@@ -243,7 +250,8 @@ void TF_LineDialog::loadLine(const Mode& mode, const QString& goods)
                                                         : QStringLiteral("1");
     const QString sql = scratch ? QStringLiteral("select ts_dj,ts_sl,ts_dzl from jxc_tempspxf where id=?")
                                 : QStringLiteral("select %1,%2,%4 from %3 where id=?")
-                                      .arg(sqlName(QLatin1String(mode.lines->priceColumn)),
+                                      .arg(mode.lines->priceColumn ? sqlName(QLatin1String(mode.lines->priceColumn))
+                                                                   : QStringLiteral("0"),
                                            sqlName(QLatin1String(mode.lines->quantityColumn)),
                                            sqlName(QLatin1String(mode.lines->lineTable)), rateColumn);
     const ResultSet line = openSelect(sql, {{QString(), lineDialogTarget.lineId}});
@@ -270,7 +278,7 @@ void TF_LineDialog::btnOKClick()
         return;
     }
     if (quantity() <= Money()) {
-        msgInfo(QStringLiteral("数量必须大于0，重新输入！"), this);
+        msgInfo(m_texts.zeroQuantity, this);
         return;
     }
     const QString refusal = refuseWrite();
@@ -317,6 +325,7 @@ qint64 TF_LineDialog::write(const Mode& mode, const QString& goods)
     }
     if (mode.after)
         mode.after(lineDialogTarget.number);
+    lineWritten(mode, id);
     tx.commit();
     return id;
 }

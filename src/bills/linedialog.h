@@ -85,6 +85,8 @@ protected:
         int priceLength = 8;    // characters of the price box
         bool discount = false;  // "打折率：" box (lines with a discount rate)
         bool priceList = false; // a button beside the price opens the goods' named prices
+        bool priceShown = true; // bills without money (transfers, loss and overflow) hide price and amount
+        QString zeroQuantity = QStringLiteral("数量必须大于0，重新输入！");
     };
     explicit TF_LineDialog(const Texts& texts, QWidget* parent = nullptr);
 
@@ -99,6 +101,8 @@ protected:
     virtual void lineOpened() {}
     // The price-list button (Texts::priceList).
     virtual void openPriceList() {}
+    // Runs after the write of line or scratch row `id`, in the same transaction.
+    virtual void lineWritten(const Mode& mode, qint64 id) { (void)mode; (void)id; }
 
     Money price() const;
     Money rate() const;  // 1 without a discount box

@@ -1,10 +1,12 @@
 #include "bills/querykit.h"
 
 #include "data/clock.h"
+#include "data/textrules.h"
 #include "platform/datagrid.h"
 #include "data/datamodule.h"
 #include "data/namedquery.h"
 #include "platform/categorytree.h"
+#include "platform/charts.h"
 #include "platform/datepresets.h"
 #include "platform/formkit.h"
 #include "platform/msgbox.h"
@@ -16,6 +18,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QtCharts/QChartView>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QToolButton>
@@ -23,6 +27,23 @@
 QString sqlLit(const QString& text)
 {
     return QString(text).replace(u'\'', QStringLiteral("''"));
+}
+
+QString likeAnyOf(std::initializer_list<const char*> columns, const QString& typed)
+{
+    const QString safe = sqlSafe(typed.trimmed());
+    if (safe.isEmpty())
+        return {};
+    QString key;
+    for (QChar c : safe) {
+        if (c == u'\\' || c == u'_' || c == u'%')
+            key += u'\\';
+        key += c;
+    }
+    QStringList parts;
+    for (const char* column : columns)
+        parts << QStringLiteral("%1 like '%%2%' escape '\\'").arg(QLatin1String(column), key);
+    return QStringLiteral("(") + parts.join(QStringLiteral(" or ")) + QStringLiteral(")");
 }
 
 QString QueryPeriod::d1() const
@@ -119,6 +140,49 @@ void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const Qu
     report.preview(parent);
 }
 
+ReportListColumn listColumn(const char* caption, const char* field, double width)
+{
+    return ReportListColumn(QString::fromUtf8(caption), QLatin1String(field), width);
+}
+
+ReportListColumn listNumber(const char* caption, const char* field, double width, bool money, bool summed)
+{
+    return ReportListColumn(QString::fromUtf8(caption), QLatin1String(field), width, ReportHAlign::Right,
+                            money ? QStringLiteral("0.00") : QString(), summed);
+}
+
+BarPieChart makeBarPieChart(std::function<void()> redraw)
+{
+    BarPieChart c;
+    c.page = new QWidget;
+    c.rbBar = new QRadioButton(QStringLiteral("柱状显示"), c.page);
+    c.rbBar->setObjectName(QStringLiteral("rbBar"));
+    c.rbPie = new QRadioButton(QStringLiteral("饼状显示"), c.page);
+    c.rbPie->setObjectName(QStringLiteral("rbPie"));
+    c.rbBar->setChecked(true);
+    c.chart = new QChart;
+    auto* view = new QChartView(c.chart, c.page);
+    auto* col = new QVBoxLayout(c.page);
+    auto* options = new QHBoxLayout;
+    options->addWidget(c.rbBar);
+    options->addWidget(c.rbPie);
+    options->addStretch(1);
+    col->addLayout(options);
+    col->addWidget(view, 1);
+    for (QRadioButton* rb : {c.rbBar, c.rbPie})
+        QObject::connect(rb, &QRadioButton::clicked, c.page, [redraw] { runGuarded(redraw); });
+    return c;
+}
+
+void BarPieChart::draw(const ChartData& data, const QString& title, const QString& axisTitle) const
+{
+    if (rbPie->isChecked())
+        showPieChart(chart, data, title, PieMarks::LabelAndPercent);
+    else
+        showBarChart(chart, data, title, axisTitle);
+    chart->legend()->hide();
+}
+
 void attachGridMenu(DataGrid* grid, QMenu* menu)
 {
     grid->view()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -146,13 +210,18 @@ CategoryPanel::CategoryPanel(NamedQuery* categories, QWidget* parent) : QFrame(p
     connect(tree, &QTreeWidget::itemDoubleClicked, this, [this] { runGuarded([this] { confirm(); }); });
 }
 
-void CategoryPanel::reload()
+void reloadCategoryTree(CategoryTree* tree)
 {
     openQuery(tree->query(), tree->query()->sql());
     if (QTreeWidgetItem* leaf = tree->firstLeaf())
         tree->selectById(tree->idOf(leaf));
     if (QTreeWidgetItem* root = tree->topLevelItem(0))
         tree->selectById(tree->idOf(root));
+}
+
+void CategoryPanel::reload()
+{
+    reloadCategoryTree(tree);
 }
 
 void CategoryPanel::popUp()

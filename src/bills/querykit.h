@@ -18,6 +18,9 @@ class NamedQuery;
 class QPushButton;
 class QAction;
 class QBoxLayout;
+class QChart;
+class QRadioButton;
+struct ChartData;
 class QDateEdit;
 class QMenu;
 class QObject;
@@ -27,6 +30,10 @@ class QWidget;
 // A text the program made itself (a date, a code chosen from a list) as the inside of an SQL
 // literal: apostrophes doubled. Typed search text goes through sqlSafe instead.
 QString sqlLit(const QString& text);
+
+// "(c1 like '%key%' escape '\' or c2 like …)": the typed text through sqlSafe, its "_" and "\"
+// matched literally; "" for an empty (trimmed) text.
+QString likeAnyOf(std::initializer_list<const char*> columns, const QString& typed);
 
 // Two date boxes ("yyyy-MM-dd", named date1<suffix>/date2<suffix>; plain date1/date2 for the
 // suffix "1") and the button of the quick date presets (btnDate<suffix>), each preset running
@@ -57,6 +64,10 @@ struct QueryExtraFilters {
     QString sql(const QString& prefix = QString()) const;
 };
 
+// A column of a list print: text, or a right-aligned number ("0.00" for money) summed in the footer.
+ReportListColumn listColumn(const char* caption, const char* field, double width);
+ReportListColumn listNumber(const char* caption, const char* field, double width, bool money, bool summed = true);
+
 // Previews the list report of `spec` over the rows the grid shows, with date1 and date2 set to
 // the period's dates in quotes.
 void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent);
@@ -64,6 +75,23 @@ void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const Qu
 // addMenuItem (a named menu item running guarded) comes from bills/billparts.h.
 // Shows `menu` on a right click in the grid.
 void attachGridMenu(DataGrid* grid, QMenu* menu);
+
+// The chart page of a statistics window: "柱状显示" (the default) and "饼状显示" over one chart;
+// clicking either runs `redraw`.
+struct BarPieChart {
+    QWidget* page = nullptr;
+    QRadioButton* rbBar = nullptr;
+    QRadioButton* rbPie = nullptr;
+    QChart* chart = nullptr;
+
+    // Bars marked with their values and the left axis titled, or a pie marked with label and
+    // percent; no legend either way.
+    void draw(const ChartData& data, const QString& title, const QString& axisTitle) const;
+};
+BarPieChart makeBarPieChart(std::function<void()> redraw);
+
+// Opens a category tree's query, opens the branch down to its first leaf and chooses the root.
+void reloadCategoryTree(CategoryTree* tree);
 
 // The category panel laid over a statistics window: the category tree with "确定" and "退出";
 // a double click is "确定". It signals the chosen category's code and name and hides.

@@ -46,11 +46,13 @@ qint64 writeLine(const BillLineTables& t, const QString& djh, const WorkingLine&
     const Money qty = lineQuantity(line);
     const Money amount = lineAmount(t, line);
     SqlParams values{{numberColumn(t), djh},
-                     {sqlName(QLatin1String(t.priceColumn)), line.price.toDouble()},
                      {sqlName(QLatin1String(t.quantityColumn)), qty.toDouble()},
-                     {sqlName(QLatin1String(t.amountColumn)), amount.toDouble()},
                      {QStringLiteral("g_sn"), line.gSn},
                      {QStringLiteral("a_name"), operatorName}};
+    if (t.priceColumn)
+        values.emplace_back(sqlName(QLatin1String(t.priceColumn)), line.price.toDouble());
+    if (t.amountColumn)
+        values.emplace_back(sqlName(QLatin1String(t.amountColumn)), amount.toDouble());
     if (t.rateColumn)
         values.emplace_back(sqlName(QLatin1String(t.rateColumn)), line.rate.toDouble());
     if (t.firstAmountColumn)
@@ -70,11 +72,16 @@ void replaceLine(const BillLineTables& t, qint64 lineId, const WorkingLine& line
                                      {{QString(), lineId}});
     if (cur.isEmpty())
         return;
-    SqlParams values{{QString(), line.price.toDouble()}, {QString(), qty.toDouble()},
-                     {QString(), lineAmount(t, line).toDouble()}};
-    QString set = QStringLiteral("%1=?,%2=?,%3=?").arg(sqlName(QLatin1String(t.priceColumn)),
-                                                      sqlName(QLatin1String(t.quantityColumn)),
-                                                      sqlName(QLatin1String(t.amountColumn)));
+    SqlParams values{{QString(), qty.toDouble()}};
+    QString set = sqlName(QLatin1String(t.quantityColumn)) + QStringLiteral("=?");
+    if (t.priceColumn) {
+        set += QStringLiteral(",%1=?").arg(sqlName(QLatin1String(t.priceColumn)));
+        values.emplace_back(QString(), line.price.toDouble());
+    }
+    if (t.amountColumn) {
+        set += QStringLiteral(",%1=?").arg(sqlName(QLatin1String(t.amountColumn)));
+        values.emplace_back(QString(), lineAmount(t, line).toDouble());
+    }
     if (t.rateColumn) {
         set += QStringLiteral(",%1=?").arg(sqlName(QLatin1String(t.rateColumn)));
         values.emplace_back(QString(), line.rate.toDouble());
@@ -179,12 +186,16 @@ const ScratchTransfer kReturnScratch{&kReturnLines, {{"t_scrq", "t_scrq"}}, fals
 namespace {
 
 // "a,b,c" of the line columns shared by every line table, in the order number, price,
-// quantity, amount, goods, operator.
-QString commonColumns(const BillLineTables& t)
+// quantity, amount, goods, operator; price and amount only where `filled` (the target) has them.
+QString commonColumns(const BillLineTables& t, const BillLineTables& filled)
 {
-    return QStringLiteral("%1,%2,%3,%4,g_sn,a_name")
-        .arg(numberColumn(t), sqlName(QLatin1String(t.priceColumn)), sqlName(QLatin1String(t.quantityColumn)),
-             sqlName(QLatin1String(t.amountColumn)));
+    QString columns = numberColumn(t);
+    if (filled.priceColumn)
+        columns += u',' + sqlName(QLatin1String(t.priceColumn));
+    columns += u',' + sqlName(QLatin1String(t.quantityColumn));
+    if (filled.amountColumn)
+        columns += u',' + sqlName(QLatin1String(t.amountColumn));
+    return columns + QStringLiteral(",g_sn,a_name");
 }
 
 // Appends the extra columns to the target and source column lists (a number is a constant).
@@ -203,8 +214,8 @@ void addColumns(const QVector<ScratchColumn>& columns, QString& target, QString&
 
 QVector<qint64> copyLines(const LineCopy& c, const QString& djh)
 {
-    QString target = commonColumns(*c.to);
-    QString source = commonColumns(*c.from);
+    QString target = commonColumns(*c.to, *c.to);
+    QString source = commonColumns(*c.from, *c.to);
     addColumns(c.columns, target, source);
     const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from %4 where id=?")
                                    .arg(lineTable(*c.to), target, source, lineTable(*c.from));
@@ -233,10 +244,46 @@ QVector<qint64> copyLines(const LineCopy& c, const QString& djh)
     return ids;
 }
 
+QVector<qint64> copyLinesInto(const LineCopy& c, const QString& fromDjh, const QString& toDjh, qint64 onlyLine)
+{
+    QString target = commonColumns(*c.to, *c.to);
+    QString source = QStringLiteral("?,%1,%2,%3,g_sn,?")
+                         .arg(sqlName(QLatin1String(c.from->priceColumn)), sqlName(QLatin1String(c.from->quantityColumn)),
+                              sqlName(QLatin1String(c.from->amountColumn)));
+    addColumns(c.columns, target, source);
+    const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from %4 where id=?")
+                                   .arg(lineTable(*c.to), target, source, lineTable(*c.from));
+    const QString insertRows = QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
+                                              "select ?,g_sn,cm_sn,color_sn,t_sl,?,? from %2 where tid=? order by id")
+                                   .arg(rowTable(*c.to), rowTable(*c.from));
+    const QString setTid = QStringLiteral("update %1 set tid=id where id=?").arg(lineTable(*c.to));
+
+    Transaction tx;
+    const ResultSet lines = openSelect(
+        QStringLiteral("select id from %1 where %2=? and (?=0 or id=?) order by id").arg(lineTable(*c.from), numberColumn(*c.from)),
+        {{QString(), fromDjh}, {QString(), onlyLine}, {QString(), onlyLine}});
+    QVector<qint64> ids;
+    ids.reserve(lines.rowCount());
+    for (int r = 0; r < lines.rowCount(); ++r) {
+        const qint64 sourceId = lines.text(r, 0).toLongLong();
+        execSql(insertLine, {{QString(), toDjh}, {QString(), operatorName}, {QString(), sourceId}});
+        const qint64 lineId = mainDb().lastInsertId();
+        execSql(insertRows, {{QString(), toDjh}, {QString(), operatorName}, {QString(), lineId}, {QString(), sourceId}});
+        if (c.tidIsId)
+            execSql(setTid, {{QString(), lineId}});
+        ids.push_back(lineId);
+    }
+    tx.commit();
+    return ids;
+}
+
 QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh)
 {
-    QString lineColumns = commonColumns(*t.lines);
-    QString scratchColumns = QStringLiteral("?,ts_dj,ts_sl,ts_zje,g_sn,a_name");
+    const BillLineTables& lt = *t.lines;
+    QString lineColumns = commonColumns(lt, lt);
+    QString scratchColumns = QStringLiteral("?%1,ts_sl%2,g_sn,a_name")
+                                 .arg(lt.priceColumn ? QStringLiteral(",ts_dj") : QString(),
+                                      lt.amountColumn ? QStringLiteral(",ts_zje") : QString());
     addColumns(t.columns, lineColumns, scratchColumns);
     const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from jxc_tempspxf where id=?")
                                    .arg(lineTable(*t.lines), lineColumns, scratchColumns);

@@ -98,3 +98,8 @@ struct LineCopy {
 // into the target tables under the same number (rows: tid = the new line's id). The source
 // stays. Returns the ids of the new lines in order.
 QVector<qint64> copyLines(const LineCopy& c, const QString& djh);
+// Copies lines of document `fromDjh` into the target tables under another document `toDjh` (a
+// return filled from a posted bill), written by the operator `operatorName`: every line in
+// ascending ids, or only the line `onlyLine` of it when that is not 0, each with exactly its size
+// and colour rows (rows: tid = the new line's id). The source stays. Returns the new lines' ids.
+QVector<qint64> copyLinesInto(const LineCopy& c, const QString& fromDjh, const QString& toDjh, qint64 onlyLine = 0);

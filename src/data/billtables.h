@@ -8,8 +8,8 @@ struct BillLineTables {
     const char* rowTable;        // e.g. "jxc_jhspmx" (gl_djh, tid, g_sn, cm_sn, color_sn, t_sl, a_name)
     const char* numberColumn;    // document number of a line, e.g. "j_sn"
     const char* quantityColumn;  // e.g. "jh_sl"
-    const char* priceColumn;     // e.g. "jh_dj"
-    const char* amountColumn;    // e.g. "jh_zje"
+    const char* priceColumn;     // e.g. "jh_dj"; nullptr for lines without money (transfers)
+    const char* amountColumn;    // e.g. "jh_zje"; nullptr alike
     // Bills that sell at a discount: the line's discount rate (1 = none; the amount is price ×
     // rate × quantity) and the column that keeps the amount the line was first written with.
     const char* rateColumn = nullptr;        // e.g. "ls_dzl"
@@ -26,3 +26,12 @@ inline constexpr BillLineTables kSalesLines{"jxc_lsxssp", "jxc_lsxsspmx", "gl_dj
 inline constexpr BillLineTables kPendingLines{"jxc_shsp", "jxc_shspmx", "gl_djh", "sh_sl", "sh_dj", "sh_zje"};
 // Purchase return lines.
 inline constexpr BillLineTables kReturnLines{"jxc_thsp", "jxc_thspmx", "gl_djh", "th_sl", "th_dj", "th_zje"};
+
+// Stock transfer lines (no price, no amount).
+inline constexpr BillLineTables kTransferLines{"jxc_dbsp", "jxc_dbspmx", "gl_djh", "db_sl", nullptr, nullptr};
+// Loss and overflow lines (priced at the goods' preset purchase price).
+inline constexpr BillLineTables kLossLines{"jxc_bssp", "jxc_bsspmx", "gl_djh", "bs_sl", "bs_dj", "bs_zje"};
+inline constexpr BillLineTables kOverflowLines{"jxc_bysp", "jxc_byspmx", "gl_djh", "by_sl", "by_dj", "by_zje"};
+// Customer return lines (a sales bill's lines taken back, with their discount rate).
+inline constexpr BillLineTables kCustomerReturnLines{"jxc_xsthsp", "jxc_xsthspmx", "gl_djh", "th_sl", "th_dj", "th_zje",
+                                                     "th_dzl", "th_zhje"};

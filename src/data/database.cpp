@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 
+#include <cstring>
+#include <string>
+
 DbError::DbError(const QString& message, const QString& sql)
     : std::runtime_error(message.toStdString()), m_message(message), m_sql(sql)
 {
@@ -151,6 +154,9 @@ void Database::open(const QString& path, bool create)
         query(QStringLiteral("select count(*) from sqlite_master"));
         exec(QStringLiteral("pragma journal_mode=delete"));
         exec(QStringLiteral("pragma foreign_keys=off"));
+        // Sorts and groupings of the large lists stay in memory instead of spilling to temporary files.
+        exec(QStringLiteral("pragma temp_store=memory"));
+        exec(QStringLiteral("pragma cache_size=-65536"));
         registerSqlFunctions(m_db);
     } catch (const DbError& e) {
         close();
@@ -346,11 +352,56 @@ ResultSet Database::query(const QString& sql, const SqlParams& params)
     }
     rs.setColumns(std::move(cols));
     QVector<QString>& cells = rs.cells();
+    // Long lists repeat most of their cells column by column (kinds, names, warehouses, zeros): a cell equal to the
+    // one above shares its text instead of building and later freeing another copy.
+    struct Above {
+        int type = SQLITE_NULL;
+        std::string raw;  // reused buffer: a new value costs no allocation beyond its text
+        QString text;
+    };
+    QVector<Above> above(n);
     int rows = 0;
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        for (int c = 0; c < n; ++c)
-            cells.append(valueText(st, c, kinds[c]));
+        for (int c = 0; c < n; ++c) {
+            Above& a = above[c];
+            const int type = sqlite3_column_type(st, c);
+            const char* p;
+            int len;
+            sqlite3_int64 i;
+            double d;
+            switch (type) {
+            case SQLITE_INTEGER:
+                i = sqlite3_column_int64(st, c);
+                p = reinterpret_cast<const char*>(&i);
+                len = sizeof i;
+                break;
+            case SQLITE_FLOAT:
+                d = sqlite3_column_double(st, c);
+                p = reinterpret_cast<const char*>(&d);
+                len = sizeof d;
+                break;
+            case SQLITE_NULL:
+                p = nullptr;
+                len = 0;
+                break;
+            default:
+                p = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+                len = sqlite3_column_bytes(st, c);
+                break;
+            }
+            if (rows > 0 && type == a.type && size_t(len) == a.raw.size() && (len == 0 || std::memcmp(p, a.raw.data(), len) == 0)) {
+                cells.append(a.text);
+                continue;
+            }
+            a.type = type;
+            if (len > 0)
+                a.raw.assign(p, size_t(len));
+            else
+                a.raw.clear();
+            a.text = valueText(st, c, kinds[c]);
+            cells.append(a.text);
+        }
         ++rows;
     }
     release(st, true);

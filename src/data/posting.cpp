@@ -106,13 +106,14 @@ void addGoodsJournal(const BillLineTables& t, const JournalHeader& h)
     Transaction tx;
     execSql(QStringLiteral(
                 "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,gl_zje,gl_lr,"
-                "u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,gl_fdmc,gl_dqkc,g_xlh,tid,gl_dzl) "
+                "u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,gl_fdmc,gl_dqkc,%9,tid,gl_dzl) "
                 "select :kind,b.%1,:rq,b.g_sn,d.g_name,d.g_jm,d.dw_name,%2,%8%3,%8%4,%8(%4-%3*ifnull(d.%6,0)),"
-                ":uname,b.a_name,:ck,:ckname,:ghs,:ghsname,d.gg_name,d.color_name,%3,'',0,b.g_xlh,b.id,%7 "
+                ":uname,b.a_name,:ck,:ckname,:ghs,:ghsname,d.gg_name,d.color_name,%3,'',0,b.%9,b.id,%7 "
                 "from %5 b join jxc_goods d on d.g_sn=b.g_sn where b.%1=:djh order by b.id")
                 .arg(sqlName(QLatin1String(t.numberColumn)), lineCol(t.priceColumn), qty, amount,
                      sqlName(QLatin1String(t.lineTable)), sqlName(QLatin1String(h.costColumn)),
-                     t.rateColumn ? lineCol(t.rateColumn) : QStringLiteral("null"), sign),
+                     t.rateColumn ? lineCol(t.rateColumn) : QStringLiteral("null"), sign,
+                     h.productionDate ? QStringLiteral("t_scrq") : QStringLiteral("g_xlh")),
             {{QStringLiteral(":kind"), h.kind}, {QStringLiteral(":rq"), h.date}, {QStringLiteral(":uname"), h.handlerName},
              {QStringLiteral(":ck"), h.ckSn}, {QStringLiteral(":ckname"), h.ckName}, {QStringLiteral(":ghs"), h.partnerSn},
              {QStringLiteral(":ghsname"), h.partnerName}, {QStringLiteral(":djh"), h.djh}});
@@ -188,6 +189,22 @@ void sellFromStock(const QString& ckSn, const QString& gSn, Money qty)
     execSql(QStringLiteral("update jxc_goods set g_kc=ifnull(g_kc,0)-:q,g_xspl=ifnull(g_xspl,0)+1 where g_sn=:g"),
             {{QStringLiteral(":q"), qty.toDouble()}, {QStringLiteral(":g"), gSn}});
     tx.commit();
+}
+
+Money moveWarehouseStock(const QString& ckSn, const QString& gSn, Money qty, Money newCost)
+{
+    const SqlParams p{{QStringLiteral(":q"), qty.toDouble()}, {QStringLiteral(":ck"), ckSn}, {QStringLiteral(":g"), gSn}};
+    Transaction tx;
+    const int changed =
+        mainDb().exec(QStringLiteral("update jxc_kcsp set kc_sl=ifnull(kc_sl,0)+:q where ck_sn=:ck and g_sn=:g"), p);
+    if (changed == 0)
+        execSql(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn) values (?,?,0,?,?)"),
+                {{QString(), qty.toDouble()}, {QString(), newCost.toDouble()}, {QString(), gSn}, {QString(), ckSn}});
+    const Money cost = Money::fromText(selectValue(
+        QStringLiteral("select kc_cbj from jxc_kcsp where ck_sn=? and g_sn=? order by id limit 1"),
+        {{QString(), ckSn}, {QString(), gSn}}));
+    tx.commit();
+    return cost;
 }
 
 void receiveIntoGoods(const QString& gSn, Money qty, Money price, Money amount, const QString& ghsSn)

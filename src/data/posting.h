@@ -77,6 +77,8 @@ struct JournalHeader {
     // Returns write their quantity, amount and margin negated (gl_sysl and gl_dj stay as the
     // line's), so that sums over a kind and its return give the net figures.
     bool negated = false;
+    // The line's production date t_scrq is journalled instead of its serial numbers g_xlh.
+    bool productionDate = false;
 };
 // One goods movement row (jxc_goodslist) per line of the document whose goods exists: price,
 // quantity and amount of the line, margin = amount - quantity × the goods' cost column,
@@ -101,6 +103,10 @@ void receiveIntoStock(const QString& ckSn, const QString& gSn, Money qty, Money 
 // a goods without a stock row there gets one of -qty valued at its preset purchase price g_jj.
 // The goods' total stock g_kc drops by `qty` and its sales counter g_xspl rises by 1.
 void sellFromStock(const QString& ckSn, const QString& gSn, Money qty);
+// Moves the stock of a goods in a warehouse by `qty` (signed; the cost kc_cbj and the sold
+// quantity stay); a goods without a stock row there gets one of `qty` at `newCost` with sold
+// quantity 0. Returns the row's cost after the move. The goods' total g_kc is not touched.
+Money moveWarehouseStock(const QString& ckSn, const QString& gSn, Money qty, Money newCost);
 // The goods' totals after a purchase line: g_kc up by `qty`, g_pjjj the moving average as
 // above, purchase counter g_cgpl + 1, last purchase price g_scjj and last supplier ghs_sn.
 void receiveIntoGoods(const QString& gSn, Money qty, Money price, Money amount, const QString& ghsSn);

@@ -8,12 +8,12 @@ namespace {
 // Moves the document's variants by +quantity (sign 1) or -quantity (sign -1): each size and
 // colour row moves exactly one stock row of its variant, so the variant's summed stock moves by
 // the row's quantity.
-void moveTkcByDoc(const QString& table, const QString& djh, const QString& ckSn, int sign)
+void moveTkcRows(const QString& table, const char* keyColumn, const QVariant& key, const QString& ckSn, int sign)
 {
     Transaction tx;
-    const ResultSet rows = openSelect(
-        QStringLiteral("select g_sn,cm_sn,color_sn,t_sl from %1 where gl_djh=? order by id").arg(sqlName(table)),
-        {{QString(), djh}});
+    const ResultSet rows = openSelect(QStringLiteral("select g_sn,cm_sn,color_sn,t_sl from %1 where %2=? order by id")
+                                          .arg(sqlName(table), QLatin1String(keyColumn)),
+                                      {{QString(), key}});
     for (int r = 0; r < rows.rowCount(); ++r) {
         const Money q = amountArg(rows.text(r, 3));
         const SqlParams p{{QStringLiteral(":g"), rows.text(r, 0)}, {QStringLiteral(":c"), rows.text(r, 1)},
@@ -43,12 +43,22 @@ void moveTkcBatch(const QString& gSn, const QString& ckSn, const QString& quanti
 
 void addTkcByDoc(const QString& table, const QString& djh, const QString& ckSn)
 {
-    moveTkcByDoc(table, djh, ckSn, 1);
+    moveTkcRows(table, "gl_djh", djh, ckSn, 1);
 }
 
 void subTkcByDoc(const QString& table, const QString& djh, const QString& ckSn)
 {
-    moveTkcByDoc(table, djh, ckSn, -1);
+    moveTkcRows(table, "gl_djh", djh, ckSn, -1);
+}
+
+void addTkcByLine(const QString& table, qint64 lineId, const QString& ckSn)
+{
+    moveTkcRows(table, "tid", lineId, ckSn, 1);
+}
+
+void subTkcByLine(const QString& table, qint64 lineId, const QString& ckSn)
+{
+    moveTkcRows(table, "tid", lineId, ckSn, -1);
 }
 
 void zeroTkcByDoc(const QString& table, const QString& djh, const QString& ckSn)

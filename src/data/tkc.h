@@ -12,6 +12,9 @@
 void addTkcByDoc(const QString& table, const QString& djh, const QString& ckSn);
 // The same, subtracting; a variant without a stock row gets one with the negated quantity.
 void subTkcByDoc(const QString& table, const QString& djh, const QString& ckSn);
+// The same for the size and colour rows of one line (tid = `lineId`) only.
+void addTkcByLine(const QString& table, qint64 lineId, const QString& ckSn);
+void subTkcByLine(const QString& table, qint64 lineId, const QString& ckSn);
 // Sets to zero every size-colour stock row, in that warehouse, of every goods of the document.
 void zeroTkcByDoc(const QString& table, const QString& djh, const QString& ckSn);
 

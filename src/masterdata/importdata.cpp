@@ -4,6 +4,7 @@
 #include "data/datamodule.h"
 #include "data/numbering.h"
 #include "data/textrules.h"
+#include "masterdata/importengine.h"
 #include "platform/xlswriter.h"
 
 #include <QFileInfo>
@@ -20,111 +21,6 @@ QString S(const char* text)
     return QString::fromUtf8(text);
 }
 
-// The whole sheet of the workbook, read through the Excel connection; nothing when it cannot be
-// read.
-std::optional<ResultSet> readSheet(const QString& path, bool headingsOnly = false)
-{
-    setExcelConn(path);
-    std::optional<ResultSet> rows;
-    try {
-        openQuery(DataModule->Q_Excel, QStringLiteral("select * from [%1$]%2")
-                                           .arg(importSheetName(path), headingsOnly ? QStringLiteral(" where 1>2")
-                                                                                    : QString()));
-        rows = DataModule->Q_Excel->result();
-    } catch (const DbError&) {
-    }
-    closeExcelConn();
-    return rows;
-}
-
-// The sheet column mapped to each field (the first mapping row of the field), "" for none.
-QHash<QString, QString> mappedColumns()
-{
-    QHash<QString, QString> columns;
-    const ResultSet rs = openSelect(QStringLiteral("select i_fieldid,i_excelfield from jxc_importchk "
-                                                   "where i_fieldid<>'' order by id"));
-    for (int r = 0; r < rs.rowCount(); ++r)
-        if (!columns.contains(rs.text(r, 0)))
-            columns.insert(rs.text(r, 0), rs.text(r, 1));
-    return columns;
-}
-
-// Cells of one sheet row by field; a field without a column reads "".
-class SheetRow {
-public:
-    SheetRow(const ResultSet& sheet, const QHash<QString, QString>& columns) : m_sheet(sheet)
-    {
-        for (auto it = columns.begin(); it != columns.end(); ++it)
-            m_index.insert(it.key(), sheet.columnIndex(it.value()));
-    }
-    void setRow(int row) { m_row = row; }
-    QString cell(const QString& field) const
-    {
-        const int col = m_index.value(field, -1);
-        return col < 0 ? QString() : m_sheet.text(m_row, col);
-    }
-    QString trimmed(const QString& field) const { return cell(field).trimmed(); }
-    bool mapped(const QString& field) const { return m_index.value(field, -1) >= 0; }
-
-private:
-    const ResultSet& m_sheet;
-    QHash<QString, int> m_index;
-    int m_row = 0;
-};
-
-// Declared widths of text columns ("varchar(n)"), read from the database once per run.
-class ColumnWidths {
-public:
-    int width(const QString& table, const QString& column)
-    {
-        if (!m_tables.contains(table)) {
-            static const QRegularExpression re(QStringLiteral("varchar\\((\\d+)\\)"),
-                                               QRegularExpression::CaseInsensitiveOption);
-            QHash<QString, int> widths;
-            const ResultSet rs = openSelect(QStringLiteral("select name,type from pragma_table_info(?)"),
-                                            {{QString(), table}});
-            for (int r = 0; r < rs.rowCount(); ++r) {
-                const auto m = re.match(rs.text(r, 1));
-                if (m.hasMatch())
-                    widths.insert(rs.text(r, 0).toLower(), m.captured(1).toInt());
-            }
-            m_tables.insert(table, widths);
-        }
-        return m_tables[table].value(column.toLower(), -1);
-    }
-
-private:
-    QHash<QString, QHash<QString, int>> m_tables;
-};
-
-// One cell check of a row: a text that must fit every column it goes to, or a number.
-struct CellRule {
-    const char* field;
-    const char* caption;
-    QList<QPair<QString, QString>> targets;  // (table, column) a text goes to; empty for a number
-};
-
-// The refusal of the first cell that breaks its rule ("" when all pass).
-QString cellRefusal(const QList<CellRule>& rules, const QHash<QString, QString>& values, ColumnWidths& widths)
-{
-    for (const CellRule& rule : rules) {
-        const QString value = values.value(QLatin1String(rule.field));
-        if (rule.targets.isEmpty()) {
-            bool ok = true;
-            const double number = value.isEmpty() ? 0 : value.toDouble(&ok);
-            if (!ok || !std::isfinite(number))
-                return S("导入失败,") + S(rule.caption) + S("必须是数字!");
-            continue;
-        }
-        for (const auto& [table, column] : rule.targets) {
-            const int width = widths.width(table, column);
-            if (width >= 0 && value.size() > width)
-                return S("导入失败,") + S(rule.caption) + S("超过") + QString::number(width) + S("个字符!");
-        }
-    }
-    return QString();
-}
-
 struct PreviewRow {
     qint64 id;
     bool ticked;
@@ -137,18 +33,6 @@ QList<PreviewRow> previewRows()
     for (int r = 0; r < rs.rowCount(); ++r)
         rows.append({rs.text(r, 0).toLongLong(), rs.text(r, 1) == QLatin1String("True")});
     return rows;
-}
-
-void setStatus(qint64 id, ImportMark mark, const QString& text)
-{
-    execSql(QStringLiteral("update jxc_importdata set id_image=?,id_status=? where id=?"),
-            {{QString(), int(mark)}, {QString(), text}, {QString(), id}});
-}
-
-void addPreviewRow(const QString& label, bool tick)
-{
-    execSql(QStringLiteral("insert into jxc_importdata (id_exceldata,id_sele,id_image) values (?,?,1)"),
-            {{QString(), label}, {QString(), tick}});
 }
 
 bool exists(const QString& sql, const QString& value)
@@ -196,10 +80,100 @@ QString nextCode(const QString& code)
 const char* const kGoodsFields[] = {"g_sn",  "g_name", "g_sptm",     "dw_name", "gg_name", "g_jj",
                                     "g_sj",  "g_zdkc", "g_sccs",     "color_name", "g_bz", "cmz_name"};
 
-// Walks the sheet rows with the preview rows. `listed` says whether a sheet row has a preview
-// row; `importRow` checks and writes a ticked one and returns its refusal ("" when imported).
+}  // namespace
+
+namespace importengine {
+
+std::optional<ResultSet> readSheet(const QString& path, bool headingsOnly)
+{
+    setExcelConn(path);
+    std::optional<ResultSet> rows;
+    try {
+        openQuery(DataModule->Q_Excel, QStringLiteral("select * from [%1$]%2")
+                                           .arg(importSheetName(path), headingsOnly ? QStringLiteral(" where 1>2")
+                                                                                    : QString()));
+        rows = DataModule->Q_Excel->result();
+    } catch (const DbError&) {
+    }
+    closeExcelConn();
+    return rows;
+}
+
+QHash<QString, QString> mappedColumns()
+{
+    QHash<QString, QString> columns;
+    const ResultSet rs = openSelect(QStringLiteral("select i_fieldid,i_excelfield from jxc_importchk "
+                                                   "where i_fieldid<>'' order by id"));
+    for (int r = 0; r < rs.rowCount(); ++r)
+        if (!columns.contains(rs.text(r, 0)))
+            columns.insert(rs.text(r, 0), rs.text(r, 1));
+    return columns;
+}
+
+SheetRow::SheetRow(const ResultSet& sheet, const QHash<QString, QString>& columns) : m_sheet(sheet)
+{
+    for (auto it = columns.begin(); it != columns.end(); ++it)
+        m_index.insert(it.key(), sheet.columnIndex(it.value()));
+}
+
+QString SheetRow::cell(const QString& field) const
+{
+    const int col = m_index.value(field, -1);
+    return col < 0 ? QString() : m_sheet.text(m_row, col);
+}
+
+int ColumnWidths::width(const QString& table, const QString& column)
+{
+    if (!m_tables.contains(table)) {
+        static const QRegularExpression re(QStringLiteral("varchar\\((\\d+)\\)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+        QHash<QString, int> widths;
+        const ResultSet rs =
+            openSelect(QStringLiteral("select name,type from pragma_table_info(?)"), {{QString(), table}});
+        for (int r = 0; r < rs.rowCount(); ++r) {
+            const auto m = re.match(rs.text(r, 1));
+            if (m.hasMatch())
+                widths.insert(rs.text(r, 0).toLower(), m.captured(1).toInt());
+        }
+        m_tables.insert(table, widths);
+    }
+    return m_tables[table].value(column.toLower(), -1);
+}
+
+QString cellRefusal(const QList<CellRule>& rules, const QHash<QString, QString>& values, ColumnWidths& widths)
+{
+    for (const CellRule& rule : rules) {
+        const QString value = values.value(QLatin1String(rule.field));
+        if (rule.targets.isEmpty()) {
+            bool ok = true;
+            const double number = value.isEmpty() ? 0 : value.toDouble(&ok);
+            if (!ok || !std::isfinite(number))
+                return S("导入失败,") + S(rule.caption) + S("必须是数字!");
+            continue;
+        }
+        for (const auto& [table, column] : rule.targets) {
+            const int width = widths.width(table, column);
+            if (width >= 0 && value.size() > width)
+                return S("导入失败,") + S(rule.caption) + S("超过") + QString::number(width) + S("个字符!");
+        }
+    }
+    return QString();
+}
+
+void addPreviewRow(const QString& label, bool tick)
+{
+    execSql(QStringLiteral("insert into jxc_importdata (id_exceldata,id_sele,id_image) values (?,?,1)"),
+            {{QString(), label}, {QString(), tick}});
+}
+
+void setStatus(qint64 id, ImportMark mark, const QString& text)
+{
+    execSql(QStringLiteral("update jxc_importdata set id_image=?,id_status=? where id=?"),
+            {{QString(), int(mark)}, {QString(), text}, {QString(), id}});
+}
+
 ImportSummary walk(const ResultSet& sheet, SheetRow& row, const std::function<bool()>& listed,
-                   const std::function<QString()>& importRow)
+                   const std::function<RowOutcome()>& importRow)
 {
     ImportSummary summary;
     const QList<PreviewRow> preview = previewRows();
@@ -214,18 +188,33 @@ ImportSummary walk(const ResultSet& sheet, SheetRow& row, const std::function<bo
             ++summary.cancelled;
             continue;
         }
-        const QString refusal = importRow();
-        if (refusal.isEmpty()) {
-            setStatus(target.id, ImportDone, S("导入成功"));
-            ++summary.success;
-        } else {
-            setStatus(target.id, ImportRefused, refusal);
+        const RowOutcome outcome = importRow();
+        if (!outcome.imported) {
+            setStatus(target.id, ImportRefused, outcome.text);
+            continue;
         }
+        ++summary.success;
+        if (outcome.text.isEmpty())
+            setStatus(target.id, ImportDone, S("导入成功"));
+        else
+            setStatus(target.id, ImportWaiting, outcome.text);
     }
     return summary;
 }
 
-}  // namespace
+ImportSummary walk(const ResultSet& sheet, SheetRow& row, const std::function<bool()>& listed,
+                   const std::function<QString()>& importRow)
+{
+    return walk(sheet, row, listed, std::function<RowOutcome()>([&importRow] {
+                    const QString refusal = importRow();
+                    return RowOutcome{refusal.isEmpty(), refusal};
+                }));
+}
+
+}  // namespace importengine
+
+using namespace importengine;
+
 
 QString importWorkbookMessage()
 {
@@ -544,16 +533,26 @@ QString importTemplateName(const QString& table)
         return S("供货商模板.xls");
     if (table == QLatin1String("jxc_khxx"))
         return S("客户模板.xls");
+    if (table == QLatin1String("jxc_hyxx"))
+        return S("会员信息模板.xls");
     return S("商品信息模板.xls");
 }
 
 void writeImportTemplate(const QString& table, const QString& path)
 {
-    XlsWorkbook book;
-    XlsSheet& sheet = book.addSheet(importSheetName(path));
     const ResultSet rs = openSelect(QStringLiteral("select i_fieldname from jxc_import where i_tablename=? order by id"),
                                     {{QString(), table}});
+    QStringList headings;
     for (int r = 0; r < rs.rowCount(); ++r)
-        sheet.setText(0, r, rs.text(r, 0));
+        headings << rs.text(r, 0);
+    writeTemplateWorkbook(headings, path);
+}
+
+void writeTemplateWorkbook(const QStringList& headings, const QString& path)
+{
+    XlsWorkbook book;
+    XlsSheet& sheet = book.addSheet(importSheetName(path));
+    for (int c = 0; c < headings.size(); ++c)
+        sheet.setText(0, c, headings[c]);
     book.save(path);
 }

@@ -7,6 +7,7 @@
 #include "masterdata/partners.h"
 
 #include <QString>
+#include <QStringList>
 
 // Status marks of a preview row.
 enum ImportMark { ImportWaiting = 1, ImportDone = 2, ImportRefused = 3 };
@@ -72,3 +73,5 @@ ImportRun importPartners(PartnerKind kind, const QString& path);
 // (one sheet named after the file, the catalogue's captions of the table as headings).
 QString importTemplateName(const QString& table);
 void writeImportTemplate(const QString& table, const QString& path);
+// A template workbook: one sheet named after the file (importSheetName), `headings` in its first row.
+void writeTemplateWorkbook(const QStringList& headings, const QString& path);

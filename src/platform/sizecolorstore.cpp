@@ -145,6 +145,17 @@ SizeColorLineRows SizeColorLineRows::scratchRow(const QString& goodsSn, qint64 r
     return rows;
 }
 
+SizeColorLineRows SizeColorLineRows::countLine(const QString& number, const QString& goodsSn, qint64 lineId,
+                                               const QString& operatorName,
+                                               const QVector<SizeColorQuantity>& stock, Money salePrice)
+{
+    SizeColorLineRows rows = billLine(QStringLiteral("jxc_kcpdmx"), number, goodsSn, lineId, operatorName);
+    rows.m_isCount = true;
+    rows.m_stock = stock;
+    rows.m_salePrice = salePrice;
+    return rows;
+}
+
 QVector<SizeColorQuantity> SizeColorLineRows::load()
 {
     return readQuantities(QStringLiteral("select cm_sn,color_sn,t_sl from %1 where tid=:tid order by id")
@@ -157,7 +168,9 @@ void SizeColorLineRows::save(const QVector<SizeColorQuantity>& cells)
     Transaction tx;
     execSql(QStringLiteral("delete from %1 where tid=:tid").arg(m_table), {{QStringLiteral(":tid"), m_lineId}});
     const QString insert =
-        m_hasNumber ? QStringLiteral("insert into %1 (gl_djh,g_sn,t_sl,cm_sn,color_sn,a_name,tid) "
+        m_isCount ? QStringLiteral("insert into jxc_kcpdmx (gl_djh,g_sn,t_sl,cm_sn,color_sn,a_name,tid,t_oldsl,g_sj) "
+                                   "values (:djh,:g,:sl,:cm,:color,:aname,:tid,:old,:sj)")
+        : m_hasNumber ? QStringLiteral("insert into %1 (gl_djh,g_sn,t_sl,cm_sn,color_sn,a_name,tid) "
                                      "values (:djh,:g,:sl,:cm,:color,:aname,:tid)")
                           .arg(m_table)
                     : QStringLiteral("insert into %1 (g_sn,t_sl,cm_sn,color_sn,a_name,tid) "
@@ -175,6 +188,14 @@ void SizeColorLineRows::save(const QVector<SizeColorQuantity>& cells)
                          {QStringLiteral(":tid"), m_lineId}};
         if (m_hasNumber)
             params.push_back({QStringLiteral(":djh"), m_number});
+        if (m_isCount) {
+            Money old;
+            for (const SizeColorQuantity& s : m_stock)
+                if (s.sizeCode == cell.sizeCode && s.colorCode == cell.colorCode)
+                    old += Money::fromText(s.quantity);
+            params.push_back({QStringLiteral(":old"), old.toDouble()});
+            params.push_back({QStringLiteral(":sj"), m_salePrice.toDouble()});
+        }
         execSql(insert, params);
     }
     tx.commit();

@@ -6,6 +6,8 @@
 // goods pickers' scratch list). Stores match a variant by its size and colour codes.
 #pragma once
 
+#include "data/values.h"
+
 #include <QString>
 #include <QVector>
 
@@ -77,6 +79,12 @@ public:
     static SizeColorLineRows scratchRow(const QString& goodsSn, qint64 rowId,
                                         const QString& operatorName);
 
+    // A line of a count sheet (`jxc_kcpdmx`): each row also keeps the variant's stock when it was
+    // counted (`t_oldsl`, 0 for a variant not in `stock`) and the goods' sale price (`g_sj`).
+    static SizeColorLineRows countLine(const QString& number, const QString& goodsSn, qint64 lineId,
+                                       const QString& operatorName, const QVector<SizeColorQuantity>& stock,
+                                       Money salePrice);
+
     QVector<SizeColorQuantity> load() override;
     void save(const QVector<SizeColorQuantity>& cells) override;
 
@@ -91,4 +99,7 @@ private:
     QString m_goods;
     qint64 m_lineId = 0;
     QString m_operator;
+    bool m_isCount = false;
+    QVector<SizeColorQuantity> m_stock;
+    Money m_salePrice;
 };

@@ -346,7 +346,7 @@ TEST(ImportTemplates, ShippedTemplatesCarryTheCatalogueCaptions)
 {
     TestDb db;
     const QString dir = QStringLiteral(JXC_SOURCE_DIR "/模板文件");
-    for (const char* table : {"jxc_goods", "jxc_ghsxx", "jxc_khxx"}) {
+    for (const char* table : {"jxc_goods", "jxc_ghsxx", "jxc_khxx", "jxc_hyxx"}) {
         const QString path = dir + u'/' + importTemplateName(QString::fromLatin1(table));
         if (qEnvironmentVariableIsSet("JXC_WRITE_TEMPLATES"))
             writeImportTemplate(QString::fromLatin1(table), path);

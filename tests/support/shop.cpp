@@ -450,3 +450,275 @@ QString ReturnBuilder::post()
     postCgth(record());
     return m_bill.djh;
 }
+
+TransferBuilder Shop::transfer(const QString& to) const
+{
+    return TransferBuilder(*this, to);
+}
+
+BsbyBuilder Shop::loss() const
+{
+    return BsbyBuilder(*this, BsbyKind::Loss);
+}
+
+BsbyBuilder Shop::overflow() const
+{
+    return BsbyBuilder(*this, BsbyKind::Overflow);
+}
+
+TransferBuilder::TransferBuilder(const Shop& shop, const QString& to)
+{
+    m_bill.djh = getMaxDjh(QStringLiteral("jxc_kcdbd"), QStringLiteral("gl_djh"), QStringLiteral("DB"));
+    discardLines(kTransferLines, m_bill.djh);
+    m_bill.ckOut = QStringLiteral("100001");
+    m_bill.ckIn = to;
+    m_bill.date = todayText();
+    m_bill.uSn = shop.handlerSn();
+    m_bill.op = operatorName;
+}
+
+TransferBuilder& TransferBuilder::line(const QString& gSn, std::initializer_list<VariantQty> rows)
+{
+    writeLine(kTransferLines, m_bill.djh, variantLine(gSn, 0, rows));
+    return *this;
+}
+
+TransferBuilder& TransferBuilder::from(const QString& ckSn) { m_bill.ckOut = ckSn; return *this; }
+TransferBuilder& TransferBuilder::note(const QString& note) { m_bill.note = note; return *this; }
+
+TransferBuilder& TransferBuilder::date(const QString& date)
+{
+    const QString to = getMaxDjhByDate(QStringLiteral("jxc_kcdbd"), QStringLiteral("gl_djh"), QStringLiteral("DB"), date);
+    moveLines(kTransferLines, m_bill.djh, to);
+    m_bill.djh = to;
+    m_bill.date = date;
+    return *this;
+}
+
+QString TransferBuilder::post()
+{
+    postKcdb(m_bill);
+    return m_bill.djh;
+}
+
+BsbyBuilder::BsbyBuilder(const Shop& shop, BsbyKind kind)
+{
+    const BsbyTables& k = bsbyTables(kind);
+    m_bill.kind = kind;
+    m_bill.djh = getMaxDjh(QLatin1String(k.headerTable), QStringLiteral("gl_djh"), QLatin1String(k.prefix));
+    discardLines(*k.lines, m_bill.djh);
+    m_bill.ckSn = QStringLiteral("100001");
+    m_bill.date = todayText();
+    m_bill.uSn = shop.handlerSn();
+    m_bill.op = operatorName;
+}
+
+BsbyBuilder& BsbyBuilder::line(const QString& gSn, std::initializer_list<VariantQty> rows)
+{
+    const double cost = Money::fromText(nameOf("select g_jj from jxc_goods where g_sn=?", gSn)).toDouble();
+    writeLine(*bsbyTables(m_bill.kind).lines, m_bill.djh, variantLine(gSn, cost, rows));
+    return *this;
+}
+
+BsbyBuilder& BsbyBuilder::warehouse(const QString& ckSn) { m_bill.ckSn = ckSn; return *this; }
+BsbyBuilder& BsbyBuilder::note(const QString& note) { m_bill.note = note; return *this; }
+
+BsbyBuilder& BsbyBuilder::date(const QString& date)
+{
+    const BsbyTables& k = bsbyTables(m_bill.kind);
+    const QString to = getMaxDjhByDate(QLatin1String(k.headerTable), QStringLiteral("gl_djh"), QLatin1String(k.prefix), date);
+    moveLines(*k.lines, m_bill.djh, to);
+    m_bill.djh = to;
+    m_bill.date = date;
+    return *this;
+}
+
+QString BsbyBuilder::post()
+{
+    postBsby(m_bill);
+    return m_bill.djh;
+}
+
+// ---- Counts and bundles ---------------------------------------------------------------------
+
+CountBuilder Shop::count() const
+{
+    return CountBuilder(*this);
+}
+
+CountBuilder::CountBuilder(const Shop&)
+{
+    m_sheet = {.djh = newKcpdNumber(), .ckSn = QStringLiteral("100001"), .date = todayText(), .note = {},
+               .op = operatorName};
+}
+
+CountBuilder& CountBuilder::warehouse(const QString& ckSn)
+{
+    m_sheet.ckSn = ckSn;
+    return *this;
+}
+
+CountBuilder& CountBuilder::date(const QString& date)
+{
+    m_sheet.date = date;
+    return *this;
+}
+
+CountBuilder& CountBuilder::line(const QString& gSn, std::initializer_list<VariantQty> rows)
+{
+    QVector<SizeColorQuantity> cells;
+    for (const SizeColorQty& r : variantLine(gSn, 0, rows).rows)
+        cells.append({r.cmSn, r.colorSn, r.qty.toText()});
+    m_lines.append(addKcpdLine(m_sheet, gSn, cells));
+    return *this;
+}
+
+CountBuilder& CountBuilder::asStock(const QString& gSn)
+{
+    m_lines.append(addKcpdLine(m_sheet, gSn, kcpdStock(gSn, m_sheet.ckSn)));
+    return *this;
+}
+
+int CountBuilder::correct()
+{
+    fillKcpdChoice(QStringLiteral("-1"), QString());
+    tickKcpdChoice(m_sheet.djh, true);
+    markKcpdSheets();
+    const int n = correctKcpd();
+    releaseKcpdSheets();
+    return n;
+}
+
+BundleBuilder Shop::bundle(const QString& gSn, double qty) const
+{
+    return BundleBuilder(*this, gSn, qty);
+}
+
+BundleBuilder::BundleBuilder(const Shop& shop, const QString& gSn, double qty)
+{
+    m_kb.djh = getMaxDjh(QStringLiteral("jxc_kbd"), QStringLiteral("gl_djh"), QStringLiteral("KB"));
+    discardLines(kBundleLines, m_kb.djh);
+    m_kb.ckSn = QStringLiteral("100001");
+    m_kb.uSn = shop.handlerSn();
+    m_kb.gSn = gSn;
+    m_kb.qty = Money::fromDouble(qty);
+    m_kb.date = todayText();
+    m_kb.op = operatorName;
+}
+
+BundleBuilder& BundleBuilder::component(const QString& gSn, double price, std::initializer_list<VariantQty> rows,
+                                        const QString& ckSn)
+{
+    writeBundleScratchRow(variantLine(gSn, price, rows), ckSn);
+    transferScratch(kBundleScratch, m_kb.djh);
+    return *this;
+}
+
+BundleBuilder& BundleBuilder::warehouse(const QString& ckSn)
+{
+    m_kb.ckSn = ckSn;
+    return *this;
+}
+
+BundleBuilder& BundleBuilder::date(const QString& date)
+{
+    const QString to = getMaxDjhByDate(QStringLiteral("jxc_kbd"), QStringLiteral("gl_djh"), QStringLiteral("KB"), date);
+    moveLines(kBundleLines, m_kb.djh, to);
+    m_kb.djh = to;
+    m_kb.date = date;
+    return *this;
+}
+
+BundleBuilder& BundleBuilder::note(const QString& note)
+{
+    m_kb.note = note;
+    return *this;
+}
+
+QString BundleBuilder::post()
+{
+    postKb(m_kb);
+    return m_kb.djh;
+}
+// ---- Customer returns ------------------------------------------------------------------------
+
+CustomerReturnBuilder Shop::customerReturn() const
+{
+    return CustomerReturnBuilder(*this);
+}
+
+CustomerReturnBuilder::CustomerReturnBuilder(const Shop& shop)
+{
+    m_bill.djh = getMaxDjh(QStringLiteral("jxc_xsthd"), QStringLiteral("gl_djh"), QStringLiteral("XT"));
+    discardLines(kCustomerReturnLines, m_bill.djh);
+    m_bill.khSn = QStringLiteral("100001");
+    m_bill.ckSn = QStringLiteral("100001");
+    m_bill.date = todayText();
+    m_bill.uSn = shop.handlerSn();
+    m_bill.account = text(u"现金");
+    m_bill.op = operatorName;
+}
+
+CustomerReturnBuilder& CustomerReturnBuilder::line(const QString& gSn, double price, std::initializer_list<VariantQty> rows,
+                                                   double rate)
+{
+    WorkingLine l = variantLine(gSn, price, rows);
+    l.rate = Money::fromDouble(rate);
+    writeLine(kCustomerReturnLines, m_bill.djh, l);
+    return *this;
+}
+
+CustomerReturnBuilder& CustomerReturnBuilder::plainLine(const QString& gSn, double price, double qty)
+{
+    writeLine(kCustomerReturnLines, m_bill.djh, plain(gSn, price, qty));
+    return *this;
+}
+
+CustomerReturnBuilder& CustomerReturnBuilder::fromSale(const QString& djh)
+{
+    const SaleCopy copy = copyWholeSale(djh, m_bill.djh);
+    if (!copy.header)
+        throw DbError(QStringLiteral("shop fixture: sales bill %1 not copied: %2").arg(djh, copy.refusal));
+    m_bill.khSn = copy.header->khSn;
+    m_bill.ckSn = nameOf("select ck_sn from jxc_lsxsd where gl_djh=?", djh);
+    m_bill.uSn = nameOf("select u_sn from jxc_lsxsd where gl_djh=?", djh);
+    m_bill.due = copy.header->due;
+    m_dueSet = true;
+    if (!m_refundSet)
+        m_bill.refund = copy.header->received;
+    m_refundSet = true;
+    m_bill.sale = djh;
+    return *this;
+}
+
+CustomerReturnBuilder& CustomerReturnBuilder::refund(double amount)
+{
+    m_bill.refund = Money::fromDouble(amount);
+    m_refundSet = true;
+    return *this;
+}
+
+CustomerReturnBuilder& CustomerReturnBuilder::customer(const QString& khSn) { m_bill.khSn = khSn; return *this; }
+CustomerReturnBuilder& CustomerReturnBuilder::warehouse(const QString& ckSn) { m_bill.ckSn = ckSn; return *this; }
+CustomerReturnBuilder& CustomerReturnBuilder::account(const QString& name) { m_bill.account = name; return *this; }
+CustomerReturnBuilder& CustomerReturnBuilder::note(const QString& note) { m_bill.note = note; return *this; }
+
+XsthPosting CustomerReturnBuilder::record() const
+{
+    XsthPosting b = m_bill;
+    if (!m_dueSet)
+        b.due = Money::fromText(selectValue(
+            QStringLiteral("select sum(th_zje) from jxc_xsthsp where g_sn<>'00000000' and gl_djh=?"), {{QString(), b.djh}}));
+    if (!m_refundSet)
+        b.refund = b.due;
+    b.khName = nameOf("select kh_name from jxc_khxx where kh_sn=?", b.khSn);
+    b.ckName = nameOf("select ck_name from jxc_ckxx where ck_sn=?", b.ckSn);
+    b.uName = nameOf("select u_name from jxc_user where u_sn=?", b.uSn);
+    return b;
+}
+
+QString CustomerReturnBuilder::post()
+{
+    postXsth(record());
+    return m_bill.djh;
+}

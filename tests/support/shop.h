@@ -17,6 +17,11 @@
 #include "purchasing/cgjhposting.h"
 #include "sales/spxsposting.h"
 #include "purchasing/cgthposting.h"
+#include "stock/bsbyposting.h"
+#include "stock/kcdbposting.h"
+#include "stock/kbposting.h"
+#include "stock/kcpdposting.h"
+#include "sales/xsthposting.h"
 #include "support/testdb.h"
 
 #include <QStringList>
@@ -125,6 +130,111 @@ private:
     bool m_receivedSet = false;
 };
 
+// A stock transfer being entered, like the transfer window: working lines under its number,
+// from the default warehouse to `to`, posted by the real posting.
+class TransferBuilder {
+public:
+    TransferBuilder& line(const QString& gSn, std::initializer_list<VariantQty> rows);
+    TransferBuilder& from(const QString& ckSn);
+    TransferBuilder& date(const QString& date);
+    TransferBuilder& note(const QString& note);
+    const QString& number() const { return m_bill.djh; }
+    QString post();
+
+private:
+    friend class Shop;
+    TransferBuilder(const Shop& shop, const QString& to);
+    KcdbPosting m_bill;
+};
+
+// A loss or overflow bill being entered, like the loss and overflow window: working lines
+// priced at the goods' preset purchase price, in the default warehouse.
+class BsbyBuilder {
+public:
+    BsbyBuilder& line(const QString& gSn, std::initializer_list<VariantQty> rows);
+    BsbyBuilder& warehouse(const QString& ckSn);
+    BsbyBuilder& date(const QString& date);
+    BsbyBuilder& note(const QString& note);
+    const QString& number() const { return m_bill.djh; }
+    QString post();
+
+private:
+    friend class Shop;
+    BsbyBuilder(const Shop& shop, BsbyKind kind);
+    BsbyPosting m_bill;
+};
+
+// A count sheet being entered, like the count entry window: each line is written at once with
+// its counted size and colour rows; correct() ticks the sheet alone and corrects the stock to it.
+class CountBuilder {
+public:
+    CountBuilder& warehouse(const QString& ckSn);  // before the first line
+    CountBuilder& date(const QString& date);       // before the first line
+    // A line counting the goods' variants as given (the other variants as 0).
+    CountBuilder& line(const QString& gSn, std::initializer_list<VariantQty> rows);
+    // A line that takes the goods' size and colour stock as counted, as an untouched grid does.
+    CountBuilder& asStock(const QString& gSn);
+
+    const QString& number() const { return m_sheet.djh; }
+    const QVector<qint64>& lineIds() const { return m_lines; }
+    // Ticks this sheet alone, marks it and corrects the stock; returns the lines corrected.
+    int correct();
+
+private:
+    friend class Shop;
+    explicit CountBuilder(const Shop& shop);
+    KcpdSheet m_sheet;
+    QVector<qint64> m_lines;
+};
+
+// A bundle being entered, like the bundle window: components are working lines under its
+// number from the moment they are added; post() posts it.
+class BundleBuilder {
+public:
+    // A component leaving `ckSn` (default: the default warehouse) at `price` a pair.
+    BundleBuilder& component(const QString& gSn, double price, std::initializer_list<VariantQty> rows,
+                             const QString& ckSn = QStringLiteral("100001"));
+    BundleBuilder& warehouse(const QString& ckSn);  // where the bundle goods enters
+    BundleBuilder& date(const QString& date);       // moves the lines to that day's next number
+    BundleBuilder& note(const QString& note);
+
+    const QString& number() const { return m_kb.djh; }
+    const KbPosting& record() const { return m_kb; }
+    QString post();
+
+private:
+    friend class Shop;
+    BundleBuilder(const Shop& shop, const QString& gSn, double qty);
+    KbPosting m_kb;
+};
+
+// A customer return being entered, like the return window: working lines under its number,
+// posted with the refund (default: the amount due).
+class CustomerReturnBuilder {
+public:
+    CustomerReturnBuilder& line(const QString& gSn, double price, std::initializer_list<VariantQty> rows, double rate = 1);
+    CustomerReturnBuilder& plainLine(const QString& gSn, double price, double qty);
+    // Copies the whole sales bill into the return (its customer, warehouse, handler and amounts
+    // with it), as the sales bill query does; the posting then marks the bill.
+    CustomerReturnBuilder& fromSale(const QString& djh);
+    CustomerReturnBuilder& refund(double amount);
+    CustomerReturnBuilder& customer(const QString& khSn);
+    CustomerReturnBuilder& warehouse(const QString& ckSn);
+    CustomerReturnBuilder& account(const QString& name);
+    CustomerReturnBuilder& note(const QString& note);
+
+    const QString& number() const { return m_bill.djh; }
+    XsthPosting record() const;
+    QString post();
+
+private:
+    friend class Shop;
+    explicit CustomerReturnBuilder(const Shop& shop);
+    XsthPosting m_bill;
+    bool m_dueSet = false;
+    bool m_refundSet = false;
+};
+
 class Shop {
 public:
     explicit Shop(const QDateTime& clock = QDateTime(QDate(2013, 5, 28), QTime(10, 0, 0)));
@@ -162,6 +272,18 @@ public:
     SaleBuilder sale() const;
     // A new purchase return under today's next number, like receipt().
     ReturnBuilder purchaseReturn() const;
+    // A new customer return under today's next number, from the default customer into the
+    // default warehouse, handled by the shop's handler.
+    CustomerReturnBuilder customerReturn() const;
+    // A new count sheet of the default warehouse, dated today.
+    CountBuilder count() const;
+    // A new bundle of `qty` × `gSn` into the default warehouse under today's next number.
+    BundleBuilder bundle(const QString& gSn, double qty) const;
+    // A new stock transfer under today's next number, from the default warehouse to `to`.
+    TransferBuilder transfer(const QString& to) const;
+    // A new loss / overflow bill under today's next number in the default warehouse.
+    BsbyBuilder loss() const;
+    BsbyBuilder overflow() const;
 
     const QString& handlerSn() const { return m_handler; }
     TestDb& db() { return m_db; }

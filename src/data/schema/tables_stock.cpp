@@ -130,29 +130,40 @@ const ColumnDef kKcpdmx[] = {
 };
 
 const char* const kByGoodsAndWarehouse[] = {"g_sn,ck_sn"};
+// Transfer, loss and overflow documents: headers and lines by number (and date), rows by number
+// and line, so that a posting finds its own among many earlier documents.
+const char* const kDocNumber[] = {"gl_djh"};
+const char* const kDocRows[] = {"gl_djh,tid"};
+const char* const kTransferHeads[] = {"gl_djh", "db_dbrq"};
+const char* const kLossHeads[] = {"gl_djh", "bs_bsrq"};
+const char* const kOverflowHeads[] = {"gl_djh", "by_byrq"};
 // The size × colour stock view finds the sizes and colours present in a warehouse's stock.
 const char* const kTkcIndexes[] = {"g_sn,ck_sn", "cm_sn,ck_sn", "color_sn,ck_sn"};
+
+// Count sheets are read by number, by goods and warehouse, and their size and colour rows by line.
+const char* const kKcpdIndexes[] = {"gl_djh", "g_sn,ck_sn"};
+const char* const kKcpdmxIndexes[] = {"tid", "gl_djh"};
 
 const TableDef kTables[] = {
     {.name = "jxc_kcsp", .columns = kKcsp, .indexes = kByGoodsAndWarehouse},
     {.name = "jxc_tkc", .columns = kTkc, .indexes = kTkcIndexes},
     {.name = "jxc_ckjth", .columns = kCkjth},
-    {.name = "jxc_kcdbd", .columns = kKcdbd},
-    {.name = "jxc_dbsp", .columns = kDbsp},
-    {.name = "jxc_dbspmx", .columns = kDbspmx},
+    {.name = "jxc_kcdbd", .columns = kKcdbd, .indexes = kTransferHeads},
+    {.name = "jxc_dbsp", .columns = kDbsp, .indexes = kDocNumber},
+    {.name = "jxc_dbspmx", .columns = kDbspmx, .indexes = kDocRows},
     {.name = "jxc_cfd", .columns = kCfd},
     {.name = "jxc_cfsp", .columns = kCfsp},
     {.name = "jxc_kbd", .columns = kKbd},
     {.name = "jxc_kbsp", .columns = kKbsp},
     {.name = "jxc_kbspmx", .columns = kKbspmx},
-    {.name = "jxc_bsd", .columns = kBsd},
-    {.name = "jxc_bssp", .columns = kBssp},
-    {.name = "jxc_bsspmx", .columns = kBsspmx},
-    {.name = "jxc_byd", .columns = kByd},
-    {.name = "jxc_bysp", .columns = kBysp},
-    {.name = "jxc_byspmx", .columns = kByspmx},
-    {.name = "jxc_kcpd", .columns = kKcpd},
-    {.name = "jxc_kcpdmx", .columns = kKcpdmx},
+    {.name = "jxc_bsd", .columns = kBsd, .indexes = kLossHeads},
+    {.name = "jxc_bssp", .columns = kBssp, .indexes = kDocNumber},
+    {.name = "jxc_bsspmx", .columns = kBsspmx, .indexes = kDocRows},
+    {.name = "jxc_byd", .columns = kByd, .indexes = kOverflowHeads},
+    {.name = "jxc_bysp", .columns = kBysp, .indexes = kDocNumber},
+    {.name = "jxc_byspmx", .columns = kByspmx, .indexes = kDocRows},
+    {.name = "jxc_kcpd", .columns = kKcpd, .indexes = kKcpdIndexes},
+    {.name = "jxc_kcpdmx", .columns = kKcpdmx, .indexes = kKcpdmxIndexes},
 };
 
 }  // namespace
