@@ -4,26 +4,28 @@
 #include "data/globals.h"
 #include "data/summaries.h"
 #include "data/values.h"
+#include "masterdata/importdata.h"
 #include "platform/datagrid.h"
 #include "platform/formkit.h"
 #include "platform/msgbox.h"
+#include "platform/shellopen.h"
+#include "shell/mainform.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 TF_Cgjh_Import* F_Cgjh_Import = nullptr;
 
 namespace {
 
-// Columns of the sheet by position.
+// The sheet's columns by position, as the template heads them; only code, name, price and
+// quantity are read.
+constexpr const char* kHeadings[] = {"商品编号", "商品名称", "单位", "规格型号", "颜色", "单价", "数量"};
 constexpr int kCode = 0;
 constexpr int kName = 1;
 constexpr int kPrice = 5;
@@ -45,6 +47,24 @@ struct RowStatus {
 };
 
 }  // namespace
+
+QStringList cgjhImportHeadings()
+{
+    QStringList headings;
+    for (const char* heading : kHeadings)
+        headings << QString::fromUtf8(heading);
+    return headings;
+}
+
+QString cgjhImportTemplatePath()
+{
+    return programDir() + QStringLiteral("/模板文件/采购进货单模板.xls");
+}
+
+void writeCgjhImportTemplate(const QString& path)
+{
+    writeTemplateWorkbook(cgjhImportHeadings(), path);
+}
 
 CgjhImportCount readCgjhImport(const QString& path)
 {
@@ -142,10 +162,7 @@ TF_Cgjh_Import::TF_Cgjh_Import(QWidget* parent) : TF_Form(parent)
                                            "中的数据格式一致。否则，会导致导入操作失败。"));
     link->setObjectName(QStringLiteral("lbTemplate"));
     link->setWordWrap(true);
-    connect(link, &QLabel::linkActivated, this, [] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                                                      QStringLiteral("/模板文件/采购进货单模板.xls")));
-    });
+    connect(link, &QLabel::linkActivated, this, [this] { shellOpenOrSay(cgjhImportTemplatePath(), this); });
     s1->addWidget(link);
     for (const char* text :
          {"2、点击“打开文件”按钮，浏览打开整理好的Excel数据文件，点击“下一步”按钮，进入下个操作步骤的面板。",

@@ -7,10 +7,17 @@
 #include "platform/form.h"
 
 #include <QString>
+#include <QStringList>
 
 class DataGrid;
 class QGroupBox;
 class QPushButton;
+
+// The headings of the template "采购进货单模板.xls", one per sheet column in position order; the
+// shipped template's path; and the template written anew at `path`.
+QStringList cgjhImportHeadings();
+QString cgjhImportTemplatePath();
+void writeCgjhImportTemplate(const QString& path);
 
 // What reading a workbook found: its rows, and those that cannot be imported.
 struct CgjhImportCount {

@@ -1,17 +1,9 @@
 // "查找": the search dialog of the purchase document queries (the receipt query of returns,
-// the return query page, the purchase document query). It answers "1" in `detailTable` when
-// "查询(F5)" closes it; the caller then takes its dates, supplier text, warehouse and operator.
-// Its supplier picker "TF_Cgth_Zdth_Search_GhsSele" writes the chosen name into the dialog.
+// the return query page, the purchase document query), the bill search dialog with a supplier
+// box "tGhs". Its supplier picker "TF_Cgth_Zdth_Search_GhsSele" writes the chosen name into it.
 #pragma once
 
-#include "platform/form.h"
-
-#include <optional>
-
-class CodeComboBox;
-class PartnerPanel;
-class QDateEdit;
-class QLineEdit;
+#include "bills/billsearch.h"
 
 struct ZdthSearchAnswer {
     QString d1;        // "yyyy-MM-dd"
@@ -25,35 +17,18 @@ struct ZdthSearchAnswer {
 // confirmed it.
 std::optional<ZdthSearchAnswer> runZdthSearch(const QString& callerWord);
 
-class TF_Cgth_Zdth_Search : public TF_Form {
+class TF_Cgth_Zdth_Search : public TF_BillSearch {
     Q_OBJECT
 public:
     explicit TF_Cgth_Zdth_Search(QWidget* parent = nullptr);
 
-    void btnOKClick();  // "查询(F5)"
-    ZdthSearchAnswer answer() const;
-
     QLineEdit* tGhs = nullptr;
-    QDateEdit* date1 = nullptr;
-    QDateEdit* date2 = nullptr;
-    CodeComboBox* comCk = nullptr;
-    CodeComboBox* comCzy = nullptr;
-
-protected:
-    void FormActivate() override;
 };
 
-class TF_Cgth_Zdth_Search_GhsSele : public TF_Form {
+class TF_Cgth_Zdth_Search_GhsSele : public TF_BillSearchPartnerSele {
     Q_OBJECT
 public:
     explicit TF_Cgth_Zdth_Search_GhsSele(QWidget* parent = nullptr);
-
-    PartnerPanel* panel = nullptr;
-
-protected:
-    void FormActivate() override;
-    bool FormKeyDown(QKeyEvent* event) override;
-    void FormClose() override;
 };
 
 extern TF_Cgth_Zdth_Search* F_Cgth_Zdth_Search;

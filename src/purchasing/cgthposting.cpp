@@ -1,5 +1,6 @@
 #include "purchasing/cgthposting.h"
 
+#include "bills/workinglines.h"
 #include "data/billtables.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
@@ -20,24 +21,10 @@ QString nameOf(const char* sql, const QString& code)
     return selectValue(QLatin1String(sql), {{QString(), code}});
 }
 
-// Copies one receipt line (a row of `lines`: id, g_sn, jh_dj, jh_sl, jh_zje, t_scrq) with its
-// size and colour rows under `djh`.
-void copyLine(const ResultSet& lines, int r, const QString& djh, bool withDate)
-{
-    const qint64 id = appendRow(QStringLiteral("jxc_thsp"),
-                                {{QStringLiteral("gl_djh"), djh},
-                                 {QStringLiteral("g_sn"), lines.text(r, 1)},
-                                 {QStringLiteral("th_dj"), num(lines, r, 2)},
-                                 {QStringLiteral("th_sl"), num(lines, r, 3)},
-                                 {QStringLiteral("th_zje"), num(lines, r, 4)},
-                                 {QStringLiteral("a_name"), operatorName},
-                                 {QStringLiteral("t_scrq"), withDate ? lines.text(r, 5) : QString()}});
-    execSql(QStringLiteral("insert into jxc_thspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
-                           "select ?,g_sn,cm_sn,color_sn,t_sl,?,? from jxc_jhspmx where tid=? order by id"),
-            {{QString(), djh}, {QString(), operatorName}, {QString(), id}, {QString(), lines.text(r, 0).toLongLong()}});
-}
-
-const QString kLineColumns = QStringLiteral("select id,g_sn,jh_dj,jh_sl,jh_zje,t_scrq,j_sn from jxc_jhsp ");
+// Receipt lines into a return: with their production date for the whole receipt, without it
+// for one line.
+const LineCopy kWholeReceipt{&kReceiptLines, &kReturnLines, {{"t_scrq", "t_scrq"}}};
+const LineCopy kReceiptLine{&kReceiptLines, &kReturnLines, {}};
 
 }  // namespace
 
@@ -172,9 +159,7 @@ ReturnCopy copyWholeReceipt(const QString& jSn, const QString& returnDjh)
     ReturnCopy copy{QString(), receiptHeader(jSn)};
     if (!copy.header)
         return copy;
-    const ResultSet lines = openSelect(kLineColumns + QStringLiteral("where j_sn=? order by id"), {{QString(), jSn}});
-    for (int r = 0; r < lines.rowCount(); ++r)
-        copyLine(lines, r, returnDjh, true);
+    copyLinesInto(kWholeReceipt, jSn, returnDjh);
     tx.commit();
     return copy;
 }
@@ -182,13 +167,13 @@ ReturnCopy copyWholeReceipt(const QString& jSn, const QString& returnDjh)
 ReturnCopy copyReceiptLine(qint64 lineId, const QString& returnDjh)
 {
     Transaction tx;
-    const ResultSet lines = openSelect(kLineColumns + QStringLiteral("where id=?"), {{QString(), lineId}});
-    if (lines.isEmpty())
+    const QString jSn = selectValue(QStringLiteral("select j_sn from jxc_jhsp where id=?"), {{QString(), lineId}});
+    if (jSn.isEmpty())
         return {};
-    ReturnCopy copy{QString(), receiptHeader(lines.text(0, 6))};
+    ReturnCopy copy{QString(), receiptHeader(jSn)};
     if (!copy.header)
         return copy;
-    copyLine(lines, 0, returnDjh, false);
+    copyLinesInto(kReceiptLine, jSn, returnDjh, lineId);
     tx.commit();
     return copy;
 }

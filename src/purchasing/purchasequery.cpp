@@ -62,7 +62,10 @@ void showLineDetail(const QString& djhOrFlag, const QString& gSn, const QString&
     if (tid.trimmed().isEmpty())
         return;
     const QString kind = djhOrFlag.left(2).toLower();
-    detailTable = kind == QLatin1String("ct") ? QStringLiteral("jxc_thspmx") : QStringLiteral("jxc_jhspmx");
+    detailTable = kind == QLatin1String("ct")   ? QStringLiteral("jxc_thspmx")
+                  : kind == QLatin1String("xs") ? QStringLiteral("jxc_lsxsspmx")
+                  : kind == QLatin1String("xt") ? QStringLiteral("jxc_xsthspmx")
+                                                : QStringLiteral("jxc_jhspmx");
     curGoodsSn = gSn;
     paramValue = tid;
     openWindow(QStringLiteral("TF_Detail"), QString(), QStringLiteral("详细数据"));

@@ -12,7 +12,7 @@ BillPrint cgjhPostedPrint(const QString& jSn);
 // without size and colour rows do not print) and the header's values; nothing for another
 // kind of number.
 std::optional<BillPrint> postedPurchasePrint(const QString& djh);
-// The size and colour detail viewer ("TF_Detail") of a posted purchase line: `djh` or the
-// journal kind chooses "jxc_jhspmx" (receipt) or "jxc_thspmx" (return). Nothing without a
-// line id.
+// The size and colour detail viewer ("TF_Detail") of a posted line: `djh` or the journal kind
+// chooses "jxc_jhspmx" (receipt), "jxc_thspmx" (purchase return), "jxc_lsxsspmx" (sale) or
+// "jxc_xsthspmx" (customer return). Nothing without a line id.
 void showLineDetail(const QString& djhOrFlag, const QString& gSn, const QString& tid);

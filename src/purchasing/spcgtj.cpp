@@ -21,7 +21,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QtCharts/QChartView>
 
 TF_Spcgtj* F_Spcgtj = nullptr;
 
@@ -39,10 +38,8 @@ QString periodAndClass(const SpcgtjFilter& f)
 // The goods test and the filter dialog's conditions of tabs 1 and 2.
 QString goodsAndDialog(const SpcgtjFilter& f)
 {
-    const QString k = sqlSafe(f.key.trimmed());
-    QString s = QStringLiteral(" and (a.g_sn like '%%1%' or a.g_jm like '%%1%' or a.g_name like '%%1%' or "
-                               "a.gg_name like '%%1%')")
-                    .arg(k);
+    const QString key = likeAnyOf({"a.g_sn", "a.g_jm", "a.g_name", "a.gg_name"}, f.key);
+    QString s = key.isEmpty() ? QString() : QStringLiteral(" and ") + key;
     if (!f.ghsSn.isEmpty()) {
         s += QStringLiteral(" and a.ghs_sn='%1' ").arg(sqlLit(f.ghsSn));
     } else if (!f.ghsText.trimmed().isEmpty()) {
@@ -155,28 +152,14 @@ TF_Spcgtj::TF_Spcgtj(QWidget* parent) : TF_Form(parent)
     gridClass->addColumn(QStringLiteral("sl"), QStringLiteral("采购数量"), 90);
     gridClass->addColumn(QStringLiteral("zje"), QStringLiteral("总采购额"), 110).setFormat(kMoney);
 
-    auto* chartPage = new QWidget;
-    rbBar = new QRadioButton(QStringLiteral("柱状显示"), chartPage);
-    rbBar->setObjectName(QStringLiteral("rbBar"));
-    rbPie = new QRadioButton(QStringLiteral("饼状显示"), chartPage);
-    rbPie->setObjectName(QStringLiteral("rbPie"));
-    rbBar->setChecked(true);
-    chart = new QChart;
-    auto* chartView = new QChartView(chart, chartPage);
-    auto* chartCol = new QVBoxLayout(chartPage);
-    auto* chartOptions = new QHBoxLayout;
-    chartOptions->addWidget(rbBar);
-    chartOptions->addWidget(rbPie);
-    chartOptions->addStretch(1);
-    chartCol->addLayout(chartOptions);
-    chartCol->addWidget(chartView, 1);
+    chart = makeBarPieChart([this] { drawChart(); });
 
     tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->addTab(gridList, QStringLiteral("商品采购明细表"));
     tabs->addTab(gridGoods, QStringLiteral("商品采购汇总表"));
     tabs->addTab(gridClass, QStringLiteral("商品采购分类统计表"));
-    tabs->addTab(chartPage, QStringLiteral("商品采购额分类图表显示"));
+    tabs->addTab(chart.page, QStringLiteral("商品采购额分类图表显示"));
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(toolbar);
@@ -191,8 +174,6 @@ TF_Spcgtj::TF_Spcgtj(QWidget* parent) : TF_Form(parent)
     onClicked(btnFind, [this] { btnFindClick(); });
     onClicked(btnExit, [this] { close(); });
     onClicked(btnStat, [this] { btnStatClick(); });
-    onClicked(rbBar, [this] { drawChart(); });
-    onClicked(rbPie, [this] { drawChart(); });
     connect(tabs, &QTabWidget::currentChanged, this, [this] {
         if (!m_loading)
             runGuarded([this] { btnStatClick(); });
@@ -226,7 +207,7 @@ void TF_Spcgtj::FormActivate()
     period.fromThisMonth();
     tKey->clear();
     tLb->setText(QStringLiteral("所有类别"));
-    rbBar->setChecked(true);
+    chart.rbBar->setChecked(true);
     panelClass->reload();
     btnStatClick();
     m_loading = false;
@@ -287,11 +268,7 @@ void TF_Spcgtj::drawChart()
     const ChartData data = ChartData::fromResult(DataModule->Q_GHZ2->result(), QStringLiteral("gcname"),
                                                  QStringLiteral("zje"));
     const QString title = QStringLiteral("分类采购额(%1至%2)").arg(period.d1(), period.d2());
-    if (rbPie->isChecked())
-        showPieChart(chart, data, title, PieMarks::LabelAndPercent);
-    else
-        showBarChart(chart, data, title, QStringLiteral("采购额(元)"));
-    chart->legend()->hide();
+    chart.draw(data, title, QStringLiteral("采购额(元)"));
 }
 
 void TF_Spcgtj::btnFindClick()
@@ -333,38 +310,31 @@ void TF_Spcgtj::btnPrintClick()
     ReportListSpec spec;
     spec.headerLines = {QStringLiteral("统计日期：[date1] 至 [date2]"), QStringLiteral("打印时间：[DATE] [TIME]")};
     const DataGrid* grid = nullptr;
-    auto col = [](const char* caption, const char* field, double width) {
-        return ReportListColumn(QString::fromUtf8(caption), QLatin1String(field), width);
-    };
-    auto num = [](const char* caption, const char* field, double width, bool money) {
-        return ReportListColumn(QString::fromUtf8(caption), QLatin1String(field), width, ReportHAlign::Right,
-                                money ? QStringLiteral("0.00") : QString(), true);
-    };
     switch (tabs->currentIndex()) {
     case 0:
         grid = gridList;
         spec.title = QStringLiteral("商品采购统计");
         spec.landscape = true;
-        spec.columns = {col("单号", "gl_djh", 30), col("日期", "gl_kdrq", 20), col("供货商", "ghs_name", 30),
-                        col("商品编号", "g_sn", 22), col("商品名称", "g_name", 30), col("仓库", "ck_name", 18),
-                        col("单位", "dw_name", 10), col("款型说明", "gg_name", 20),
+        spec.columns = {listColumn("单号", "gl_djh", 30), listColumn("日期", "gl_kdrq", 20), listColumn("供货商", "ghs_name", 30),
+                        listColumn("商品编号", "g_sn", 22), listColumn("商品名称", "g_name", 30), listColumn("仓库", "ck_name", 18),
+                        listColumn("单位", "dw_name", 10), listColumn("款型说明", "gg_name", 20),
                         ReportListColumn(QStringLiteral("单价"), QStringLiteral("gl_dj"), 18, ReportHAlign::Right,
                                          QStringLiteral("0.00")),
-                        num("数量", "gl_sl", 15, false), num("总金额", "gl_zje", 22, true), col("经办人", "u_name", 16)};
+                        listNumber("数量", "gl_sl", 15, false), listNumber("总金额", "gl_zje", 22, true), listColumn("经办人", "u_name", 16)};
         spec.summaryLines = {QStringLiteral("记录数：[COUNT(<frxDBDataset1>)]")};
         break;
     case 1:
         grid = gridGoods;
         spec.title = QStringLiteral("商品采购汇总表");
-        spec.columns = {col("供货商", "ghsname", 30), col("商品编号", "g_sn", 22), col("商品名称", "gname", 35),
-                        col("单位", "dwname", 10), col("款型说明", "ggname", 22), num("数量", "sl", 15, false),
-                        num("总金额", "zje", 22, true)};
+        spec.columns = {listColumn("供货商", "ghsname", 30), listColumn("商品编号", "g_sn", 22), listColumn("商品名称", "gname", 35),
+                        listColumn("单位", "dwname", 10), listColumn("款型说明", "ggname", 22), listNumber("数量", "sl", 15, false),
+                        listNumber("总金额", "zje", 22, true)};
         spec.summaryLines = {QStringLiteral("共[COUNT(<frxDBDataset1>)]条记录")};
         break;
     case 2:
         grid = gridClass;
         spec.title = QStringLiteral("商品采购分类汇总表");
-        spec.columns = {col("类别名称", "gcname", 60), num("采购数量", "sl", 30, false), num("总采购额", "zje", 40, true)};
+        spec.columns = {listColumn("类别名称", "gcname", 60), listNumber("采购数量", "sl", 30, false), listNumber("总采购额", "zje", 40, true)};
         spec.summaryLines = {QStringLiteral("共[COUNT(<frxDBDataset1>)]条记录")};
         break;
     default:

@@ -8,9 +8,7 @@
 
 class CategoryPanel;
 class DataGrid;
-class QChart;
 class QLineEdit;
-class QRadioButton;
 class QTabWidget;
 
 struct SpcgtjFilter {
@@ -52,9 +50,7 @@ public:
     DataGrid* gridList = nullptr;
     DataGrid* gridGoods = nullptr;
     DataGrid* gridClass = nullptr;
-    QRadioButton* rbBar = nullptr;
-    QRadioButton* rbPie = nullptr;
-    QChart* chart = nullptr;
+    BarPieChart chart;
     CategoryPanel* panelClass = nullptr;
 
 protected:

@@ -344,13 +344,6 @@ void TF_Ywycgtj::btnViewClick()
 
 void TF_Ywycgtj::btnPrintClick()
 {
-    auto col = [](const char* caption, const char* field, double width) {
-        return ReportListColumn(QString::fromUtf8(caption), QLatin1String(field), width);
-    };
-    auto num = [](const char* caption, const char* field, double width, bool money, bool sum = true) {
-        return ReportListColumn(QString::fromUtf8(caption), QLatin1String(field), width, ReportHAlign::Right,
-                                money ? QStringLiteral("0.00") : QString(), sum);
-    };
     ReportListSpec spec;
     const DataGrid* grid = nullptr;
     spec.summaryLines = {QStringLiteral("记录数：[COUNT(<frxDBDataset1>)]")};
@@ -359,27 +352,27 @@ void TF_Ywycgtj::btnPrintClick()
         grid = gridBills;
         spec.title = QStringLiteral("业务员采购单据表");
         spec.headerLines = {QStringLiteral("统计日期：[date1] 至 [date2]")};
-        spec.columns = {col("供货商", "ghs_name", 35), col("开单日期", "rq", 20), col("业务员", "u_name", 16),
-                        num("应付金额", "yfje", 22, true), num("实付金额", "sfje", 22, true), col("仓库", "ck_name", 18),
-                        col("业务类型", "zflx", 18), col("单号", "djh", 30)};
+        spec.columns = {listColumn("供货商", "ghs_name", 35), listColumn("开单日期", "rq", 20), listColumn("业务员", "u_name", 16),
+                        listNumber("应付金额", "yfje", 22, true), listNumber("实付金额", "sfje", 22, true), listColumn("仓库", "ck_name", 18),
+                        listColumn("业务类型", "zflx", 18), listColumn("单号", "djh", 30)};
         break;
     case 1:
         grid = gridLines;
         spec.title = QStringLiteral("业务员采购商品明细表");
         spec.landscape = true;
         spec.headerLines = {QStringLiteral("采购日期：[date1] 至 [date2]")};
-        spec.columns = {col("供货商", "ghs_name", 28), col("开单日期", "gl_kdrq", 20), col("商品编号", "g_sn", 20),
-                        col("款型说明", "gg_name", 18), col("单位", "dw_name", 10), col("仓库", "ck_name", 16),
-                        col("商品名称", "g_name", 28), col("单号", "gl_djh", 28), num("单价", "gl_dj", 16, true, false),
-                        num("数量", "gl_sl", 14, false), num("总金额", "gl_zje", 20, true), col("经办人", "u_name", 14)};
+        spec.columns = {listColumn("供货商", "ghs_name", 28), listColumn("开单日期", "gl_kdrq", 20), listColumn("商品编号", "g_sn", 20),
+                        listColumn("款型说明", "gg_name", 18), listColumn("单位", "dw_name", 10), listColumn("仓库", "ck_name", 16),
+                        listColumn("商品名称", "g_name", 28), listColumn("单号", "gl_djh", 28), listNumber("单价", "gl_dj", 16, true, false),
+                        listNumber("数量", "gl_sl", 14, false), listNumber("总金额", "gl_zje", 20, true), listColumn("经办人", "u_name", 14)};
         break;
     default:
         grid = gridGoods;
         spec.title = QStringLiteral("商品采购汇总表");
         spec.headerLines = {QStringLiteral("统计日期：[date1] 至 [date2]")};
-        spec.columns = {col("供货商", "ghsname", 30), col("商品编号", "g_sn", 22), col("商品名称", "gname", 35),
-                        col("单位", "dwname", 10), col("款型说明", "ggname", 22), num("数量", "sl", 15, false),
-                        num("总金额", "zje", 22, true)};
+        spec.columns = {listColumn("供货商", "ghsname", 30), listColumn("商品编号", "g_sn", 22), listColumn("商品名称", "gname", 35),
+                        listColumn("单位", "dwname", 10), listColumn("款型说明", "ggname", 22), listNumber("数量", "sl", 15, false),
+                        listNumber("总金额", "zje", 22, true)};
         spec.summaryLines = {QStringLiteral("共[COUNT(<frxDBDataset1>)]条记录")};
         break;
     }

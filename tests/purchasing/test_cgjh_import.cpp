@@ -3,10 +3,12 @@
 #include "data/datamodule.h"
 #include "platform/datagrid.h"
 #include "platform/msgbox.h"
+#include "platform/xlsreader.h"
 #include "platform/xlswriter.h"
 #include "purchasing/cgjh_import.h"
 #include "purchasing/purchasing.h"
 #include "support/shop.h"
+#include "support/testdb.h"
 #include "support/windowregistry.h"
 
 #include <QDir>
@@ -54,7 +56,7 @@ protected:
         const QString path = QDir(QFileInfo(shop.db().path()).absolutePath()).filePath(name + QStringLiteral(".xls"));
         XlsWorkbook book;
         XlsSheet& s = book.addSheet(sheet);
-        const QStringList headings{"商品编号", "商品名称", "单位", "规格", "颜色", "单价", "数量"};
+        const QStringList headings = cgjhImportHeadings();
         for (int c = 0; c < headings.size(); ++c)
             s.setText(0, c, headings[c]);
         for (int r = 0; r < cells.size(); ++r) {
@@ -146,6 +148,27 @@ TEST_F(CgjhImport, FilesThatAreNoWorkbookOrLackTheSheetAreRefusedAndAddNothing)
         QTest::keyClick(w, Qt::Key_Escape);
     });
     EXPECT_EQ(rows("select (select count(*) from jxc_jhsp)+(select count(*) from jxc_tempspxf)"), "0");
+}
+
+// The shipped template heads the columns the import reads by position, on the sheet the import
+// opens; it holds no rows. JXC_WRITE_TEMPLATES=1 writes it anew from the headings.
+TEST(CgjhImportTemplate, ShippedTemplateHeadsTheColumnsAndHoldsNoRows)
+{
+    TestDb db;
+    const QString path = QStringLiteral(JXC_SOURCE_DIR "/模板文件/采购进货单模板.xls");
+    if (qEnvironmentVariableIsSet("JXC_WRITE_TEMPLATES"))
+        writeCgjhImportTemplate(path);
+    const ResultSet sheet = readWorkbookSheet(path, QStringLiteral("采购进货单模板"));
+    QStringList headings;
+    for (const ResultColumn& c : sheet.columns())
+        headings << c.name;
+    EXPECT_EQ(headings, cgjhImportHeadings());
+    EXPECT_EQ(headings.indexOf(QStringLiteral("商品编号")), 0);
+    EXPECT_EQ(headings.indexOf(QStringLiteral("商品名称")), 1);
+    EXPECT_EQ(headings.indexOf(QStringLiteral("单价")), 5);
+    EXPECT_EQ(headings.indexOf(QStringLiteral("数量")), 6);
+    EXPECT_EQ(readCgjhImport(path).rows, 0);
+    EXPECT_TRUE(cgjhImportTemplatePath().endsWith(QStringLiteral("/模板文件/采购进货单模板.xls")));
 }
 
 }  // namespace
