@@ -15,6 +15,7 @@
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/schema/schema.h"
+#include "bills/querykit.h"
 #include "platform/categorytree.h"
 #include "platform/codecombo.h"
 #include "platform/datagrid.h"
@@ -326,7 +327,8 @@ void BM_SizeColourList(benchmark::State& state)
     useShop(1000000);
     TF_Kccx& w = windows().stockTab(3);
     w.comCk4->setCurrentIndex(w.comCk4->indexOfCode(kSecondWarehouse));
-    w.TreeView1->selectById(selectValue(QStringLiteral("select gc_cid from jxc_goodsclass where gc_sn='1003'")).toInt());
+    w.PanelClass->tree->selectById(selectValue(QStringLiteral("select gc_cid from jxc_goodsclass where gc_sn='1003'")).toInt());
+    w.PanelClass->confirm();
     w.btnQuery4Click();  // drops the list of every warehouse the tab opened with
     settle();
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 #include "stock/kccx.h"
 
+#include "bills/querykit.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
@@ -26,7 +27,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
-#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -498,20 +498,7 @@ TF_Kccx::TF_Kccx(QWidget* parent) : TF_Form(parent)
     PageControl1->addTab(tab4, QStringLiteral("库存明细"));
 
     // ---- Category panel (laid over the window) ----
-    PanelClass = new QFrame(this);
-    PanelClass->setObjectName(QStringLiteral("PanelClass"));
-    PanelClass->setFrameShape(QFrame::Box);
-    PanelClass->setAutoFillBackground(true);
-    TreeView1 = new CategoryTree(PanelClass);
-    TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setQuery(DataModule ? DataModule->Q_GClass5 : nullptr);
-    btnClassOk = button(PanelClass, "btnClassOk", QStringLiteral("确定"));
-    btnClassExit = button(PanelClass, "btnClassExit", QStringLiteral("退出"));
-    auto* panelCol = new QVBoxLayout(PanelClass);
-    panelCol->addWidget(TreeView1, 1);
-    panelCol->addLayout(row({btnClassOk, btnClassExit}));
-    PanelClass->setGeometry(300, 90, 260, 360);
-    PanelClass->hide();
+    PanelClass = new CategoryPanel(DataModule ? DataModule->Q_GClass5 : nullptr, this);
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(PageControl1);
@@ -557,9 +544,8 @@ TF_Kccx::TF_Kccx(QWidget* parent) : TF_Form(parent)
     // The category box opens the panel on a click.
     for (QLineEdit* box : {tsplb, tsplb4})
         box->installEventFilter(this);
-    onClicked(btnClassOk, [this] { btnClassOkClick(); });
-    onClicked(btnClassExit, [this] { PanelClass->hide(); });
-    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] { runGuarded([this] { btnClassOkClick(); }); });
+    connect(PanelClass, &CategoryPanel::chosen, this,
+            [this](const QString& code, const QString& name) { runGuarded([=, this] { classChosen(code, name); }); });
 
     onClicked(btnDetail2, [this] { btnDetail2Click(); });
     onClicked(btnPrint2, [this] { btnPrint2Click(); });
@@ -605,7 +591,7 @@ TF_Kccx::TF_Kccx(QWidget* parent) : TF_Form(parent)
 bool TF_Kccx::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress && (watched == tsplb || watched == tsplb4))
-        showClassPanel();
+        PanelClass->popUp();
     return TF_Form::eventFilter(watched, event);
 }
 
@@ -617,7 +603,6 @@ void TF_Kccx::FormActivate()
     fillCodeCombo(comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("所有仓库"),
                   QStringLiteral("id"), QStringLiteral("ck_sn"));
     comCk->setCurrentIndex(0);
-    tsplb->setText(QStringLiteral("所有类别"));
     tkey->clear();
     // Tab 4's filters and tab 2's period.
     fillCodeCombo(comCk4, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("所有仓库"),
@@ -628,7 +613,6 @@ void TF_Kccx::FormActivate()
                   QStringLiteral("id"), QStringLiteral("cm_sn"));
     for (CodeComboBox* c : {comCk4, comColor, comCm})
         c->setCurrentIndex(0);
-    tsplb4->setText(QStringLiteral("所有类别"));
     tkey4->clear();
     chk04->setChecked(false);
     const QDate today = Clock::today();
@@ -636,9 +620,8 @@ void TF_Kccx::FormActivate()
     date2->setDate(today);
     chk0->setChecked(false);
     chkJy->setChecked(false);
-    openQuery(DataModule->Q_GClass5, DataModule->Q_GClass5->designSql());
-    if (QTreeWidgetItem* root = TreeView1->topLevelItem(0))
-        TreeView1->selectById(TreeView1->idOf(root));
+    PanelClass->reload();
+    resetClass();
     btnQueryClick();
     m_loading = false;
 }
@@ -679,7 +662,7 @@ void TF_Kccx::btnQueryClick()
 {
     StockFilter f;
     f.ckSn = comCk->currentIsAll() ? QString() : comCk->currentCodeOrEmpty();
-    f.gcSn = TreeView1->currentCode();
+    f.gcSn = m_gcSn;
     f.key = tkey->text();
     f.hideZero = chk0->isChecked();
     f.showDisabled = chkJy->isChecked();
@@ -700,9 +683,7 @@ void TF_Kccx::btnAllClick()
 {
     m_loading = true;
     comCk->setCurrentIndex(0);
-    if (QTreeWidgetItem* root = TreeView1->topLevelItem(0))
-        TreeView1->selectById(TreeView1->idOf(root));
-    tsplb->setText(QStringLiteral("所有类别"));
+    resetClass();
     tkey->clear();
     chk0->setChecked(false);
     chkJy->setChecked(false);
@@ -816,19 +797,20 @@ void TF_Kccx::cxGrid1DblClick()
 
 // ---- Category panel ------------------------------------------------------------------------
 
-void TF_Kccx::showClassPanel()
+void TF_Kccx::resetClass()
 {
-    PanelClass->raise();
-    PanelClass->show();
+    if (QTreeWidgetItem* root = PanelClass->tree->topLevelItem(0))
+        PanelClass->tree->selectById(PanelClass->tree->idOf(root));
+    m_gcSn.clear();
+    tsplb->setText(QStringLiteral("所有类别"));
+    tsplb4->setText(QStringLiteral("所有类别"));
 }
 
-void TF_Kccx::btnClassOkClick()
+void TF_Kccx::classChosen(const QString& code, const QString& name)
 {
-    if (TreeView1->currentId() < 0)
-        return;
-    QLineEdit* box = PageControl1->currentIndex() == 3 ? tsplb4 : tsplb;
-    box->setText(TreeView1->currentName());
-    PanelClass->hide();
+    m_gcSn = code;
+    tsplb->setText(name);
+    tsplb4->setText(name);
     if (PageControl1->currentIndex() == 0)
         btnQueryClick();
 }
@@ -910,7 +892,7 @@ void TF_Kccx::btnQuery4Click()
     f.ckSn = code(comCk4);
     f.colorSn = code(comColor);
     f.cmSn = code(comCm);
-    f.gcSn = TreeView1->currentCode();
+    f.gcSn = m_gcSn;
     f.text = tkey4->text();
     f.hideZero = chk04->isChecked();
     openQuery(DataModule->Q_Kcmx, stockDetailSql(f));

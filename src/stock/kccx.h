@@ -8,13 +8,13 @@
 
 #include <QDate>
 
+class CategoryPanel;
 class CategoryTree;
 class CodeComboBox;
 class DataGrid;
 class QAction;
 class QCheckBox;
 class QDateEdit;
-class QFrame;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -92,11 +92,9 @@ public:
     QAction* N_AddTh = nullptr;
     QAction* N_AddAlarm = nullptr;
 
-    // Category panel
-    QFrame* PanelClass = nullptr;
-    CategoryTree* TreeView1 = nullptr;
-    QPushButton* btnClassOk = nullptr;
-    QPushButton* btnClassExit = nullptr;
+    // Category panel, opened from the category boxes of tabs 1 and 4; the category it confirmed
+    // filters both tabs and both boxes show it.
+    CategoryPanel* PanelClass = nullptr;
 
     // Tab 2: movement summary
     QToolButton* btnDetail2 = nullptr;
@@ -146,7 +144,7 @@ public:
     void N_AddThClick();
     void N_AddAlarmClick();
     void cxGrid1DblClick();
-    void btnClassOkClick();
+    void classChosen(const QString& code, const QString& name);
     void btnQuery2Click();  // the movement query
     void btnDetail2Click();
     void btnPrint2Click();
@@ -172,10 +170,11 @@ private:
     QString focused(DataGrid* grid, const QString& field) const;
     void openLedger(DataGrid* grid);
     void addToReference(const QString& word);
-    void showClassPanel();
+    void resetClass();
     void loadGoods();
 
     bool m_loading = false;
+    QString m_gcSn;  // the confirmed category, "" for all
 };
 
 extern TF_Kccx* F_Kccx;

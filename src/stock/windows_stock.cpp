@@ -29,4 +29,9 @@ void registerStockQueryWindows()
 void registerStockWindows()
 {
     registerStockQueryWindows();
+    registerStockTransfer();
+    registerStockLoss();
+    registerOpeningStock();
+    registerStockCountWindows();
+    registerBundleWindows();
 }

@@ -1,9 +1,11 @@
 // The current stock window: the stock list over all warehouses and in one with its average
 // cost, the filters, the red rows, the average-cost dialog, the search dialog, the reference
 // list question, the movement summary, the size-colour list and the size × colour stock view.
+#include "bills/querykit.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/namedquery.h"
+#include "platform/categorytree.h"
 #include "platform/codecombo.h"
 #include "platform/datagrid.h"
 #include "platform/msgbox.h"
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include <algorithm>
@@ -389,6 +392,52 @@ TEST_F(StockQueryTest, MovementSummaryCountsTheLastDayAndListsGoodsWithoutMoveme
         w->date2->setDate(QDate(2013, 5, 31));
         w->btnQuery2->click();
         EXPECT_EQ(w->cxGrid2->footerText(QStringLiteral("xssl")), QStringLiteral("3"));
+    });
+}
+
+// The category panel: the category it confirms filters tabs 1 and 4 and both boxes show it; a
+// choice left with 退出 filters nothing; 全部 goes back to every category.
+TEST_F(StockQueryTest, CategoryPanelFiltersByTheConfirmedCategory)
+{
+    appendRow(QStringLiteral("jxc_goodsclass"), {{QStringLiteral("gc_cid"), 20}, {QStringLiteral("gc_pid"), 1},
+                                                 {QStringLiteral("gc_sn"), QStringLiteral("1100100")},
+                                                 {QStringLiteral("gc_name"), QStringLiteral("童凉鞋")}});
+    goodsRow(QStringLiteral("K1"), QStringLiteral("男鞋"));
+    stockRow(QStringLiteral("K1"), w1, 3, 1);
+    goodsRow(QStringLiteral("K2"), QStringLiteral("童鞋"), {{QStringLiteral("gc_sn"), QStringLiteral("1100100")}});
+    stockRow(QStringLiteral("K2"), w1, 2, 1);
+    for (const char* g : {"K1", "K2"})
+        appendRow(QStringLiteral("jxc_tkc"), {{QStringLiteral("g_sn"), QLatin1String(g)}, {QStringLiteral("ck_sn"), w1},
+                                              {QStringLiteral("cm_sn"), QStringLiteral("100001")},
+                                              {QStringLiteral("color_sn"), QStringLiteral("100001")}, {QStringLiteral("t_sl"), 1}});
+
+    withWindow([&](TF_Kccx* w) {
+        CategoryTree* tree = w->PanelClass->tree;
+        EXPECT_EQ(shown(w->cxGrid1), (QStringList{"K1", "K2"}));
+        QTest::mouseClick(w->tsplb, Qt::LeftButton);
+        EXPECT_TRUE(w->PanelClass->isVisible());
+        ASSERT_TRUE(tree->selectByCode(QStringLiteral("1100100")));
+        w->PanelClass->btnExit->click();
+        EXPECT_FALSE(w->PanelClass->isVisible());
+        w->chk0->setChecked(true);  // any later query keeps every category
+        EXPECT_EQ(shown(w->cxGrid1), (QStringList{"K1", "K2"}));
+        EXPECT_EQ(w->tsplb->text(), QStringLiteral("所有类别"));
+
+        QTest::mouseClick(w->tsplb, Qt::LeftButton);
+        ASSERT_TRUE(tree->selectByCode(QStringLiteral("1100100")));
+        emit tree->itemDoubleClicked(tree->currentItem(), 0);
+        EXPECT_FALSE(w->PanelClass->isVisible());
+        EXPECT_EQ(shown(w->cxGrid1), QStringList{"K2"});
+        EXPECT_EQ(w->tsplb->text(), QStringLiteral("童凉鞋"));
+
+        w->PageControl1->setCurrentIndex(3);
+        EXPECT_EQ(w->tsplb4->text(), QStringLiteral("童凉鞋"));
+        EXPECT_EQ(shown(w->cxGrid4), QStringList{"K2"});
+
+        w->PageControl1->setCurrentIndex(0);
+        w->btnAll->click();
+        EXPECT_EQ(w->tsplb->text(), QStringLiteral("所有类别"));
+        EXPECT_EQ(shown(w->cxGrid1), (QStringList{"K1", "K2"}));
     });
 }
 
