@@ -9,3 +9,8 @@ void registerSalesWindows();
 // card and the size and colour detail viewer.
 void registerSalesBill();
 void registerSalesBillDialogs();
+
+// The customer return with its picker and line dialog, the sales bill query and its search.
+void registerCustomerReturn();
+// The sales statistics, the rankings and the sales and returns query, with their dialogs.
+void registerSalesStatistics();

@@ -80,3 +80,16 @@ void previewPendingSpxs(const QString& djh, QWidget* parent)
 {
     printGoodsDetail(spxsPendingPrint(djh), parent);
 }
+
+QString xsthLinesSql(const QString& djh)
+{
+    return linesSql(QStringLiteral("a.*"), "jxc_xsthsp", "jxc_xsthspmx", "th_dj", "th_dzl", "th_sl", "th_zje", djh);
+}
+
+BillPrint xsthPrint(const SpxsPrintBill& bill)
+{
+    BillPrint p = spxsPrint(bill);
+    p.templateFile = QStringLiteral("xsth.fr3");
+    p.linesSql = xsthLinesSql(bill.djh);
+    return p;
+}

@@ -43,3 +43,8 @@ bool printSpxs(const SpxsPrintBill& bill, int copies, QWidget* parent = nullptr)
 void previewSpxs(const SpxsPrintBill& bill, QWidget* parent = nullptr);
 // "查看单据" of a pending sales bill: its preview.
 void previewPendingSpxs(const QString& djh, QWidget* parent = nullptr);
+
+// The line dataset of a customer return's lines, shaped as spxsLinesSql (th_dj, th_dzl, th_sl,
+// th_zje), and the print of the return in its window on the template "xsth.fr3".
+QString xsthLinesSql(const QString& djh);
+BillPrint xsthPrint(const SpxsPrintBill& bill);

@@ -15,6 +15,8 @@ void registerSalesWindows()
 {
     registerSalesBillDialogs();
     registerSalesBill();
+    registerCustomerReturn();
+    registerSalesStatistics();
 }
 
 void registerSalesBillDialogs()
