@@ -4,7 +4,9 @@
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "members/hygl_add.h"
+#include "members/hygl_gjcx.h"
 #include "members/hygl_modi.h"
+#include "members/hygl_print.h"
 #include "members/hygl_pwd.h"
 #include "members/hyxf.h"
 #include "members/memberdata.h"
@@ -78,6 +80,7 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     btnDh = button(tab1, "btnDh", QStringLiteral("兑换赠品"));
     btnImport = button(tab1, "btnImport", QStringLiteral("导入会员"));
     btnExport = button(tab1, "btnExport", QStringLiteral("导出会员"));
+    btnPrint = button(tab1, "btnPrint", QStringLiteral("打印"));
     btnExit = button(tab1, "btnExit", QStringLiteral("退出"));
     edtKey = nameBox(tab1, "edtKey", 32);
     cbLevel = new QComboBox(tab1);
@@ -109,7 +112,7 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     DBGrid1->addColumn(QStringLiteral("hy_note"), QStringLiteral("备注"), 120);
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* tools = new QHBoxLayout;
-    for (QPushButton* b : {btnAdd, btnModi, btnDele, btnSet, btnCz, btnGjcx, btnDh, btnImport, btnExport, btnExit})
+    for (QPushButton* b : {btnAdd, btnModi, btnDele, btnSet, btnCz, btnGjcx, btnDh, btnImport, btnExport, btnPrint, btnExit})
         tools->addWidget(b);
     tools->addStretch();
     auto* search = new QHBoxLayout;
@@ -240,7 +243,11 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     onClicked(btnSet, [this] { openWindow(QStringLiteral("TF_Hyksz"), QString(), QStringLiteral("会员设置")); });
     onClicked(btnCz, [this] { btnCzClick(); });
     onClicked(btnGjcx, [this] {
-        openWindow(QStringLiteral("TF_Hygl_Gjcx"), QString(), QStringLiteral("高级查询"));
+        TF_Hygl_Gjcx* form = ensureForm(F_Hygl_Gjcx);
+        if (form->showModalForm() != QDialog::Accepted)
+            return;
+        m_extra = form->condition();
+        searchClick();
     });
     onClicked(btnDh, [this] { btnDhClick(); });
     onClicked(btnImport, [this] {
@@ -248,6 +255,7 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
         DataModule->Q_Hygl->refresh();
     });
     onClicked(btnExport, [this] { DBGrid1->exportWithDialog(); });
+    onClicked(btnPrint, [this] { btnPrintClick(); });
     onClicked(btnExit, [this] { reject(); });
     onClicked(btnZpsz, [this] { openWindow(QStringLiteral("TF_Zpgl2"), QString(), QStringLiteral("赠品设置")); });
     onClicked(btnDhDele, [this] { exchangeDeleteClick(); });
@@ -525,4 +533,11 @@ void TF_Hygl::popup(const QPoint& pos)
     act(&menu, QStringLiteral("修改会员信息(&Y)"), &TF_Hygl::btnModiClick);
     act(&menu, QStringLiteral("删除会员信息(&Z)"), &TF_Hygl::btnDeleClick);
     menu.exec(DBGrid1->mapToGlobal(pos));
+}
+
+void TF_Hygl::btnPrintClick()
+{
+    if (DataModule->Q_Hygl->isEmpty())
+        return;
+    previewMemberList(DBGrid1->shownResult(), this);
 }

@@ -34,6 +34,7 @@ public:
     QPushButton* btnDh = nullptr;
     QPushButton* btnImport = nullptr;
     QPushButton* btnExport = nullptr;
+    QPushButton* btnPrint = nullptr;
     QPushButton* btnExit = nullptr;
     // Tabs 2, 3 and 5: period and key; tab 4: days
     std::array<QDateEdit*, 3> dtFrom{};
@@ -63,6 +64,7 @@ public:
     void clearCurrentClick();
     void clearAllClick();
     void exchangeDeleteClick();
+    void btnPrintClick();  // the member list over report/hyxx.fr3
 
     // The member number of the current row ("" when the list is empty).
     QString currentMember() const;

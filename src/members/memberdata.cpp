@@ -8,6 +8,7 @@
 #include "data/posting.h"
 #include "data/settings.h"
 #include "data/textrules.h"
+#include "masterdata/importengine.h"
 
 #include <cmath>
 
@@ -304,52 +305,111 @@ QString deleteMember(const QString& hySn)
 
 // ---- Levels, schemes and the points rule ----------------------------------------------------
 
+namespace {
+
+// A level or a scheme: the two settings lists share their built-in row and their refusals.
+struct SettingList {
+    const char* table;
+    const char* codeColumn;
+    const char* modifyRefused;
+    const char* deleteRefused;
+    const char* inUse;
+};
+
+const SettingList kLevels{"jxc_hyfl", "hl_sn", "该会员等级是系统默认，不能修改！", "该会员等级是系统默认，不能删除！",
+                          "该等级已存在会员信息，不能删除！"};
+const SettingList kSchemes{"jxc_hyyh", "hh_sn", "该优惠选项是系统默认，不能修改！", "该优惠选项是系统默认，不能删除！",
+                           "该优惠选项已存在会员信息，不能删除！"};
+
+QString modifyRefusal(const SettingList& list, const QString& code)
+{
+    return code == QLatin1String(kBuiltInMember) ? QString::fromUtf8(list.modifyRefused) : QString();
+}
+
+QString deleteRefusal(const SettingList& list, const QString& code)
+{
+    if (code == QLatin1String(kBuiltInMember))
+        return QString::fromUtf8(list.deleteRefused);
+    if (exists(QStringLiteral("select id from jxc_hyxx where %1=? limit 1").arg(QLatin1String(list.codeColumn)),
+               args({code})))
+        return QString::fromUtf8(list.inUse);
+    return {};
+}
+
+void deleteSetting(const SettingList& list, const QString& code)
+{
+    Transaction tx;
+    if (const QString refusal = deleteRefusal(list, code); !refusal.isEmpty())
+        throw DbError(refusal);
+    execSql(QStringLiteral("delete from %1 where %2=?").arg(QLatin1String(list.table), QLatin1String(list.codeColumn)),
+            args({code}));
+    tx.commit();
+}
+
+// Appends the row under the list's next code (empty `code`) or updates the row of `code`.
+void writeSetting(const SettingList& list, const QString& code, const SqlParams& values)
+{
+    const QString table = QLatin1String(list.table);
+    const QString codeColumn = QLatin1String(list.codeColumn);
+    Transaction tx;
+    if (code.isEmpty()) {
+        SqlParams row = values;
+        row.emplace(row.begin(), codeColumn, getMaxSn(table, codeColumn));
+        appendRow(table, row);
+    } else {
+        QStringList sets;
+        SqlParams p;
+        for (const auto& [column, value] : values) {
+            sets << column + QStringLiteral("=?");
+            p.emplace_back(QString(), value);
+        }
+        p.emplace_back(QString(), code);
+        execSql(QStringLiteral("update %1 set %2 where %3=?").arg(table, sets.join(QLatin1Char(',')), codeColumn), p);
+    }
+    tx.commit();
+}
+
+}  // namespace
+
+QString levelModifyRefusal(const QString& hlSn)
+{
+    return modifyRefusal(kLevels, hlSn);
+}
+
 QString saveLevel(const QString& hlSn, const LevelFields& f)
 {
     if (f.name.trimmed().isEmpty())
         return QStringLiteral("分类名称必须填写！");
     if (f.discount.trimmed().isEmpty())
         return QStringLiteral("折扣必须填写！");
-    if (hlSn == QLatin1String(kBuiltInMember))
-        return QStringLiteral("该会员等级是系统默认，不能修改！");
+    if (QString refusal = modifyRefusal(kLevels, hlSn); !refusal.isEmpty())
+        return refusal;
     bool ok = false;
     const Money discount = Money::fromText(f.discount.trimmed(), &ok);
     if (!ok)
         return QStringLiteral("折扣必须是数字！");
-    Transaction tx;
-    const QString name = cut(sqlSafeName(f.name.trimmed()), 32);
-    if (hlSn.isEmpty()) {
-        appendRow(QStringLiteral("jxc_hyfl"),
-                  {{QStringLiteral("hl_sn"), getMaxSn(QStringLiteral("jxc_hyfl"), QStringLiteral("hl_sn"))},
-                   {QStringLiteral("hl_name"), name},
-                   {QStringLiteral("hl_zk"), discount.toDouble()},
-                   {QStringLiteral("hl_jfxx"), f.lower.toDouble()},
-                   {QStringLiteral("hl_jfsx"), f.upper.toDouble()},
-                   {QStringLiteral("hl_pfsp"), f.wholesale}});
-    } else {
-        execSql(QStringLiteral("update jxc_hyfl set hl_name=?,hl_zk=?,hl_jfxx=?,hl_jfsx=?,hl_pfsp=? where hl_sn=?"),
-                args({name, discount.toDouble(), f.lower.toDouble(), f.upper.toDouble(), f.wholesale, hlSn}));
-    }
-    tx.commit();
+    writeSetting(kLevels, hlSn,
+                 {{QStringLiteral("hl_name"), cut(sqlSafeName(f.name.trimmed()), 32)},
+                  {QStringLiteral("hl_zk"), discount.toDouble()},
+                  {QStringLiteral("hl_jfxx"), f.lower.toDouble()},
+                  {QStringLiteral("hl_jfsx"), f.upper.toDouble()},
+                  {QStringLiteral("hl_pfsp"), f.wholesale}});
     return {};
 }
 
 QString levelDeleteRefusal(const QString& hlSn)
 {
-    if (hlSn == QLatin1String(kBuiltInMember))
-        return QStringLiteral("该会员等级是系统默认，不能删除！");
-    if (exists(QStringLiteral("select id from jxc_hyxx where hl_sn=? limit 1"), args({hlSn})))
-        return QStringLiteral("该等级已存在会员信息，不能删除！");
-    return {};
+    return deleteRefusal(kLevels, hlSn);
 }
 
 void deleteLevel(const QString& hlSn)
 {
-    Transaction tx;
-    if (const QString refusal = levelDeleteRefusal(hlSn); !refusal.isEmpty())
-        throw DbError(refusal);
-    execSql(QStringLiteral("delete from jxc_hyfl where hl_sn=?"), args({hlSn}));
-    tx.commit();
+    deleteSetting(kLevels, hlSn);
+}
+
+QString schemeModifyRefusal(const QString& hhSn)
+{
+    return modifyRefusal(kSchemes, hhSn);
 }
 
 QString saveScheme(const QString& hhSn, const SchemeFields& f)
@@ -360,49 +420,30 @@ QString saveScheme(const QString& hhSn, const SchemeFields& f)
         return QStringLiteral("实际存款=所存金额的系数必须大于0！");
     if (f.kind == 1 && (f.threshold < Money() || f.cash < Money()))
         return QStringLiteral("累计消费 和 转换现金不能为负数！");
-    if (hhSn == QLatin1String(kBuiltInMember))
-        return QStringLiteral("该优惠选项是系统默认，不能修改！");
+    if (QString refusal = modifyRefusal(kSchemes, hhSn); !refusal.isEmpty())
+        return refusal;
     const QString kindText = f.kind == 1 ? QStringLiteral("消费金额转现金") : QStringLiteral("存款优惠");
     const QString note = f.kind == 1 ? QStringLiteral("累计消费 %1元 转换现金%2 元").arg(f.threshold.toText(), f.cash.toText())
                                      : QStringLiteral("实际款=所付存款*") + f.factor.toText();
-    const QString name = cut(sqlSafeName(f.name.trimmed()), 32);
-    Transaction tx;
-    if (hhSn.isEmpty()) {
-        appendRow(QStringLiteral("jxc_hyyh"),
-                  {{QStringLiteral("hh_sn"), getMaxSn(QStringLiteral("jxc_hyyh"), QStringLiteral("hh_sn"))},
-                   {QStringLiteral("hh_name"), name},
-                   {QStringLiteral("hh_zl"), f.kind},
-                   {QStringLiteral("hh_yh1"), f.factor.toDouble()},
-                   {QStringLiteral("hh_yh2"), f.threshold.toDouble()},
-                   {QStringLiteral("hh_yh3"), f.cash.toDouble()},
-                   {QStringLiteral("hh_zlname"), kindText},
-                   {QStringLiteral("hh_note"), note}});
-    } else {
-        execSql(QStringLiteral("update jxc_hyyh set hh_name=?,hh_zl=?,hh_yh1=?,hh_yh2=?,hh_yh3=?,hh_zlname=?,hh_note=? "
-                               "where hh_sn=?"),
-                args({name, f.kind, f.factor.toDouble(), f.threshold.toDouble(), f.cash.toDouble(), kindText, note,
-                      hhSn}));
-    }
-    tx.commit();
+    writeSetting(kSchemes, hhSn,
+                 {{QStringLiteral("hh_name"), cut(sqlSafeName(f.name.trimmed()), 32)},
+                  {QStringLiteral("hh_zl"), f.kind},
+                  {QStringLiteral("hh_yh1"), f.factor.toDouble()},
+                  {QStringLiteral("hh_yh2"), f.threshold.toDouble()},
+                  {QStringLiteral("hh_yh3"), f.cash.toDouble()},
+                  {QStringLiteral("hh_zlname"), kindText},
+                  {QStringLiteral("hh_note"), note}});
     return {};
 }
 
 QString schemeDeleteRefusal(const QString& hhSn)
 {
-    if (hhSn == QLatin1String(kBuiltInMember))
-        return QStringLiteral("该优惠选项是系统默认，不能删除！");
-    if (exists(QStringLiteral("select id from jxc_hyxx where hh_sn=? limit 1"), args({hhSn})))
-        return QStringLiteral("该优惠选项已存在会员信息，不能删除！");
-    return {};
+    return deleteRefusal(kSchemes, hhSn);
 }
 
 void deleteScheme(const QString& hhSn)
 {
-    Transaction tx;
-    if (const QString refusal = schemeDeleteRefusal(hhSn); !refusal.isEmpty())
-        throw DbError(refusal);
-    execSql(QStringLiteral("delete from jxc_hyyh where hh_sn=?"), args({hhSn}));
-    tx.commit();
+    deleteSetting(kSchemes, hhSn);
 }
 
 PointsSettings readPointsSettings()
@@ -538,7 +579,8 @@ QString addCountItem(const CountItem& item, const QString& goodsName, const QStr
 {
     if (item.gSn.trimmed().isEmpty())
         return QStringLiteral("商品编号必须填写！");
-    if (goodsName.isEmpty())
+    if (goodsName.isEmpty() ||
+        !exists(QStringLiteral("select id from jxc_goods where g_sn=? limit 1"), args({item.gSn.trimmed()})))
         return QStringLiteral("商品编号不正确，请重新填写！");
     int times = 0;
     if (QString refusal = countTimesRefusal(item.times, &times); !refusal.isEmpty())
@@ -784,6 +826,19 @@ QString saveExchange(const QString& djh, const QString& card, const QString& op)
     return {};
 }
 
+// A saved exchange's lines are never touched here: they go through deleteExchangeLine.
+void deleteExchangeWorkLine(qint64 lineId)
+{
+    execSql(QStringLiteral("delete from jxc_dhzp where id=? and gl_djh not in (select gl_djh from jxc_dhd)"),
+            args({lineId}));
+}
+
+void clearExchangeWorkLines(const QString& djh)
+{
+    execSql(QStringLiteral("delete from jxc_dhzp where gl_djh=? and gl_djh not in (select gl_djh from jxc_dhd)"),
+            args({djh}));
+}
+
 void deleteExchangeLine(qint64 lineId)
 {
     Transaction tx;
@@ -801,4 +856,141 @@ void deleteExchangeLine(qint64 lineId)
     execSql(QStringLiteral("delete from jxc_dhd where gl_djh=? and not dh_sl>0"), args({djh}));
     execSql(QStringLiteral("delete from jxc_dhzp where id=?"), args({lineId}));
     tx.commit();
+}
+
+// ---- Import from a workbook ----------------------------------------------------------------
+
+namespace {
+
+// A number cell: its value when it reads as a number, else 0.
+double numberCell(const QString& cell)
+{
+    bool ok = false;
+    const double v = cell.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0;
+}
+
+QString nextHyBh(const QString& card)
+{
+    return QStringLiteral("HY") + QString::number(card.mid(2).toLongLong() + 1);
+}
+
+void setParam(SqlParams& p, const QString& column, const QVariant& value)
+{
+    for (auto& [name, v] : p)
+        if (name == column) {
+            v = value;
+            return;
+        }
+    p.emplace_back(column, value);
+}
+
+}  // namespace
+
+int buildMemberPreview(const MemberImportOptions& o, bool tick)
+{
+    using namespace importengine;
+    const auto sheet = readSheet(o.path);
+    if (!sheet)
+        return -1;
+    Transaction tx;
+    execSql(QStringLiteral("delete from jxc_importdata"));
+    SheetRow row(*sheet, mappedColumns());
+    QString card = o.autoCard ? getMaxHyBh(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_bh")) : QString();
+    int count = 0;
+    for (int r = 0; r < sheet->rowCount(); ++r) {
+        row.setRow(r);
+        const QString name = row.cell(QStringLiteral("hy_name"));
+        if (!name.isEmpty()) {
+            addPreviewRow(QLatin1Char('[') + (o.autoCard ? card : row.trimmed(QStringLiteral("hy_bh"))) +
+                              QLatin1Char(']') + name,
+                          tick);
+            ++count;
+        }
+        if (o.autoCard)
+            card = nextHyBh(card);
+    }
+    tx.commit();
+    return count;
+}
+
+ImportRun importMembers(const MemberImportOptions& o)
+{
+    using namespace importengine;
+    if (selectValue(QStringLiteral("select count(*) from jxc_importdata")).toInt() == 0)
+        return {{}, importEmptyMessage()};
+    const auto sheet = readSheet(o.path);
+    if (!sheet)
+        return {{}, importWorkbookMessage()};
+    SheetRow row(*sheet, mappedColumns());
+    const QString today = todayText();
+    const QString defaultBirthday = Clock::today().addMonths(-360).toString(QStringLiteral("yyyy-MM-dd"));
+
+    Transaction tx;
+    // Each imported member takes the card after the largest one, drawn once and then counted on
+    // (nothing else writes during the run), so that a large import does not scan the cards per row.
+    QString nextCard = o.autoCard ? getMaxHyBh(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_bh")) : QString();
+    const auto listed = [&] { return !row.cell(QStringLiteral("hy_name")).isEmpty(); };
+    const auto importRow = [&]() -> RowOutcome {
+        const auto cell = [&](const char* field) { return row.trimmed(QString::fromLatin1(field)); };
+        MemberFields f;
+        f.name = cell("hy_name");
+        if (f.name.isEmpty())
+            return {false, QStringLiteral("导入失败,会员名称不能为空!")};
+        QString remark;
+        if (cell("hy_sr").isEmpty())
+            remark = QStringLiteral("生日为空，将使用默认日期!");
+        if (cell("hy_jrrq").isEmpty())
+            remark = QStringLiteral("加入日期为空，将使用默认日期!");
+        if (cell("hy_sex").isEmpty())
+            remark = QStringLiteral("性别为空，将使用默认性别!");
+        if (!o.autoCard) {
+            f.card = memberCardForm(cell("hy_bh"));
+            if (f.card.isEmpty())
+                return {false, QStringLiteral("导入失败,会员卡号不能为空!")};
+            if (!findMemberByCard(f.card).isEmpty())
+                return {false, QStringLiteral("导入失败,会员卡号不能重复!")};
+        }
+        const QString storedName = sqlSafeName(f.name).left(32);
+        if (o.uniqueNames && !openSelect(QStringLiteral("select hy_sn from jxc_hyxx where hy_name=? limit 1"),
+                                         args({storedName}))
+                                  .isEmpty())
+            return {false, QStringLiteral("导入失败,会员名称已经存在!")};
+
+        const QString hySn = getMaxSn(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_sn"));
+        if (o.autoCard) {
+            f.card = nextCard;
+            nextCard = nextHyBh(nextCard);
+        }
+        f.levelSn = o.levelSn;
+        f.schemeSn = o.schemeSn;
+        f.autoUpgrade = false;  // the chosen level stands; the flag itself is stored ticked below
+        f.points = Money::fromDouble(numberCell(cell("hy_jf")));
+        f.birthday = cell("hy_sr").isEmpty() ? defaultBirthday : cell("hy_sr").left(16);
+        f.joinDate = cell("hy_jrrq").isEmpty() ? today : cell("hy_jrrq").left(16);
+        f.sex = cell("hy_sex").isEmpty() || cell("hy_sex") == QStringLiteral("男") ? QStringLiteral("男")
+                                                                                  : QStringLiteral("女");
+        f.tele = cell("hy_tele");
+        f.mobile = cell("hy_mobile");
+        f.custom = {cell("hy_email"), cell("hy_zjlx"), cell("hy_zjhm"), cell("hy_dwzy"), cell("hy_address"), QString()};
+        SqlParams p = memberColumns(f);
+        setParam(p, QStringLiteral("hy_sj"), true);
+        setParam(p, QStringLiteral("hy_dqrq"), QStringLiteral("2100-12-31"));
+        p.insert(p.end(), {{QStringLiteral("hy_sn"), hySn},
+                           {QStringLiteral("hy_bh"), f.card},
+                           {QStringLiteral("hy_fsn"), QString()},
+                           {QStringLiteral("hy_mm"), memberPasswordForm(cell("hy_mm"))},
+                           {QStringLiteral("hy_zhje"), numberCell(cell("hy_zhje"))},
+                           {QStringLiteral("hy_zje"), numberCell(cell("hy_zje"))},
+                           {QStringLiteral("hy_ye"), 0},
+                           {QStringLiteral("hy_cs"), 0},
+                           {QStringLiteral("hy_cg"), false},
+                           {QStringLiteral("hy_syje"), 0},
+                           {QStringLiteral("hy_xjsyje"), 0}});
+        appendRow(QStringLiteral("jxc_hyxx"), p);
+        return {true, remark};
+    };
+    const ImportSummary summary = walk(*sheet, row, listed, importRow);
+    tx.commit();
+    return {summary, QString()};
 }

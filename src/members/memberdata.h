@@ -96,6 +96,8 @@ struct LevelFields {
     Money upper;
     bool wholesale = false;
 };
+// The refusal of modifying the level (the built-in one), "" when it may change.
+QString levelModifyRefusal(const QString& hlSn);
 // Adds (empty hlSn) or modifies a level; returns the refusal or "".
 QString saveLevel(const QString& hlSn, const LevelFields& f);
 // The refusal of deleting the level, "" when it may go.
@@ -109,6 +111,7 @@ struct SchemeFields {
     Money threshold;
     Money cash;
 };
+QString schemeModifyRefusal(const QString& hhSn);
 QString saveScheme(const QString& hhSn, const SchemeFields& f);
 QString schemeDeleteRefusal(const QString& hhSn);
 void deleteScheme(const QString& hhSn);
@@ -149,7 +152,8 @@ struct CountItem {
     QString times;  // as typed; "" is refused
     QString note;
 };
-// Adds an item to the operator's working list; `goodsName` is what the picker showed.
+// Adds an item to the operator's working list; `goodsName` is what the picker showed. A code
+// that names no goods item is refused like a missing name.
 QString addCountItem(const CountItem& item, const QString& goodsName, const QString& op);
 QString modifyCountItem(qint64 id, const CountItem& item);
 void deleteCountItem(qint64 id);
@@ -183,3 +187,25 @@ QString setExchangeLineQty(qint64 lineId, Money qty);
 QString saveExchange(const QString& djh, const QString& card, const QString& op);
 // Deletes a saved exchange line, giving back the pieces and the points.
 void deleteExchangeLine(qint64 lineId);
+// Working lines (of a number without a header): one line, or all the lines of the number.
+void deleteExchangeWorkLine(qint64 lineId);
+void clearExchangeWorkLines(const QString& djh);
+
+// ---- Import from a workbook ----------------------------------------------------------------
+
+struct ImportRun;
+
+// What a member import needs besides the column mapping (jxc_importchk).
+struct MemberImportOptions {
+    QString path;
+    QString levelSn;   // hl_sn of every imported member
+    QString schemeSn;  // hh_sn of every imported member
+    bool autoCard = true;      // card numbers drawn after the largest card, the card column ignored
+    bool uniqueNames = false;  // a name already stored refuses its row
+};
+// Empties the preview and lists one row "[card]name" per sheet row with a name, ticked or not.
+// Returns the number of rows listed, or -1 when the workbook cannot be read.
+int buildMemberPreview(const MemberImportOptions& options, bool tick);
+// Walks the sheet with the preview in one Transaction: every ticked row is checked and inserted
+// or refused with its status.
+ImportRun importMembers(const MemberImportOptions& options);

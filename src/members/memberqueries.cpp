@@ -1,6 +1,9 @@
 #include "members/memberqueries.h"
 
 #include "data/textrules.h"
+#include "data/values.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -97,4 +100,32 @@ QString exchangeSql(const QDate& from, const QDate& to, const QString& key)
                           "join jxc_zpxx z on z.zp_sn=l.g_sn where %1 and (m.hy_bh like %2 or m.hy_name like %2) "
                           "order by l.id desc")
         .arg(period(QStringLiteral("d.dh_dhrq"), from, to), likeKey(key));
+}
+
+QString memberCriteriaSql(const MemberCriteria& c)
+{
+    QStringList parts;
+    if (c.byScheme)
+        parts << QStringLiteral("a.hh_sn=") + quoted(sqlSafe(c.schemeSn));
+    auto compare = [&parts](const char* column, const MemberCriteria::Compare& k) {
+        if (!k.on)
+            return;
+        const QString op = k.op == u">" || k.op == u"<" ? k.op : QStringLiteral("=");
+        parts << QStringLiteral("a.%1%2%3").arg(QLatin1String(column), op, sqlNum(k.value.trimmed()));
+    };
+    compare("hy_jf", c.points);
+    compare("hy_zje", c.spending);
+    compare("hy_zhje", c.balance);
+    auto period = [&parts](const char* column, const MemberCriteria::Period& p) {
+        if (p.on)
+            parts << QStringLiteral("a.%1>=%2 and a.%1<=%3").arg(QLatin1String(column), quoted(dateText(p.from)), quoted(dateText(p.to)));
+    };
+    period("hy_sr", c.birthday);
+    period("hy_jrrq", c.joined);
+    period("hy_dqrq", c.expiry);
+    if (c.byTele)
+        parts << QStringLiteral("a.hy_tele like ") + likeKey(c.tele);
+    if (c.byAddress)
+        parts << QStringLiteral("a.hy_address like ") + likeKey(c.address);
+    return parts.join(QStringLiteral(" and "));
 }

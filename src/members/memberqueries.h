@@ -17,3 +17,32 @@ QString topUpHistorySql(const QDate& from, const QDate& to, const QString& key);
 QString birthdaySql(const QDate& today, int days);
 // Exchange lines within the period, newest first.
 QString exchangeSql(const QDate& from, const QDate& to, const QString& key);
+
+// The advanced search's criteria; each applies only when it is on.
+struct MemberCriteria {
+    struct Compare {
+        bool on = false;
+        QString op;  // "=", ">" or "<"
+        QString value;
+    };
+    struct Period {
+        bool on = false;
+        QDate from;
+        QDate to;
+    };
+    bool byScheme = false;
+    QString schemeSn;
+    Compare points;    // hy_jf
+    Compare spending;  // hy_zje
+    Compare balance;   // hy_zhje
+    Period birthday;   // hy_sr
+    Period joined;     // hy_jrrq
+    Period expiry;     // hy_dqrq
+    bool byTele = false;
+    QString tele;
+    bool byAddress = false;
+    QString address;
+};
+// The criteria as a condition on the list's member alias "a" ("" when none is on), for the
+// `extra` of memberListSql.
+QString memberCriteriaSql(const MemberCriteria& c);

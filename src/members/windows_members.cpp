@@ -18,4 +18,6 @@ void registerMembersWindows()
     registerForm(QStringLiteral("TF_Hygl_Sf"), F_Hygl_Sf);
     registerForm(QStringLiteral("TF_Hyxf"), F_Hyxf);
     registerForm(QStringLiteral("TF_Hyxf_pl"), F_Hyxf_pl);
+    registerGiftAndImportWindows();
+    registerMemberSettingsWindows();
 }

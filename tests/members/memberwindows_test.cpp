@@ -15,6 +15,7 @@
 #include "platform/msgbox.h"
 #include "support/shop.h"
 #include "membertest.h"
+#include "windowscript.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,38 +30,6 @@ namespace {
 QString value(const QString& sql)
 {
     return selectValue(sql);
-}
-
-QStringList column(const QString& sql)
-{
-    const ResultSet rs = openSelect(sql);
-    QStringList out;
-    for (int r = 0; r < rs.rowCount(); ++r)
-        out << rs.text(r, 0);
-    return out;
-}
-
-QString cash()
-{
-    return value(QStringLiteral("select yh_zje from jxc_yhzh where yh_name='现金'"));
-}
-
-// Opens the kept window of `global`; `script` runs once it is shown.
-template <class T>
-void openScripted(T*& global, const std::function<void(T*)>& script)
-{
-    T* form = ensureForm(global);
-    TF_Form::scriptNextOpening(form->objectName(), [script](TF_Form* f) { script(static_cast<T*>(f)); });
-    form->showModalForm();
-}
-
-// The next charge window confirms or cancels the amount due.
-void nextCharge(bool confirm)
-{
-    TF_Form::scriptNextOpening(QStringLiteral("F_Hygl_Sf"), [confirm](TF_Form* f) {
-        auto* w = static_cast<TF_Hygl_Sf*>(f);
-        (confirm ? w->btnOK : w->btnCancel)->click();
-    });
 }
 
 class MemberWindows : public ::testing::Test {
