@@ -1,6 +1,7 @@
 // Posting a purchase receipt, and a purchase return, of 50 lines × 6 size and colour rows on a
 // database that already holds 1,000 and 100,000 earlier receipts of the same supplier (headers,
-// lines, size and colour rows, journal, ledger and cash rows).
+// lines, size and colour rows, journal, ledger and cash rows); and the audit of such a receipt
+// held pending.
 #include "benchdb.h"
 #include "bills/workinglines.h"
 #include "data/clock.h"
@@ -8,6 +9,7 @@
 #include "data/globals.h"
 #include "data/numbering.h"
 #include "data/schema/schema.h"
+#include "purchasing/cgjhpending.h"
 #include "purchasing/cgjhposting.h"
 #include "purchasing/cgthposting.h"
 
@@ -134,10 +136,24 @@ void BM_PostReturn(benchmark::State& state)
     }
 }
 
+// The audit of a held receipt: its lines come back as working lines and the receipt is posted.
+void BM_AuditReceipt(benchmark::State& state)
+{
+    const auto fixture = std::make_unique<Fixture>(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        const CgjhPosting bill = enterReceipt();
+        savePendingCgjh(bill);
+        state.ResumeTiming();
+        auditCgjh({.djh = bill.djh, .paid = bill.paid, .mode = CgjhMode::RestOwed, .note = QString()});
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_PostReceipt)->Arg(1000)->Arg(100000)->Iterations(40)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PostReturn)->Arg(1000)->Arg(100000)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AuditReceipt)->Arg(1000)->Arg(100000)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
