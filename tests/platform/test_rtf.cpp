@@ -1,7 +1,6 @@
 // The notepad's rich text: RTF to and from a QTextDocument.
 #include "platform/rtf.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -144,9 +143,7 @@ TEST(Rtf, ReadsCodePageTextAndSkipsWhatItDoesNotUse)
 TEST(Rtf, ReadsAThirdPartyFile)
 {
     QTextDocument doc;
-    ASSERT_TRUE(loadRtfFile(QFileInfo(QStringLiteral(__FILE__)).absolutePath()
-                                + QStringLiteral("/fixtures/note-libreoffice.rtf"),
-                            &doc));
+    ASSERT_TRUE(loadRtfFile(QStringLiteral(JXC_FIXTURES_DIR "/note-libreoffice.rtf"), &doc));
     EXPECT_EQ(doc.toPlainText(), QStringLiteral("便签 粗体 斜体 下划线 红色 大字\n第二行 {x} \\ end"));
     QHash<QString, TextRun> byText;
     const auto blocks = runs(doc);

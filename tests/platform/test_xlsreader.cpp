@@ -7,7 +7,6 @@
 #include "data/datamodule.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,7 +14,7 @@ namespace {
 
 QString fixture(const QString& name)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/fixtures/") + name;
+    return QStringLiteral(JXC_FIXTURES_DIR "/") + name;
 }
 
 QStringList row(const ResultSet& rs, int r)
