@@ -185,17 +185,23 @@ const ScratchTransfer kReturnScratch{&kReturnLines, {{"t_scrq", "t_scrq"}}, fals
 
 namespace {
 
+// The price (when `filled` has one), quantity and amount (when `filled` has one) columns of `t`.
+QString valueColumns(const BillLineTables& t, const BillLineTables& filled)
+{
+    QString columns;
+    if (filled.priceColumn)
+        columns += sqlName(QLatin1String(t.priceColumn)) + u',';
+    columns += sqlName(QLatin1String(t.quantityColumn));
+    if (filled.amountColumn)
+        columns += u',' + sqlName(QLatin1String(t.amountColumn));
+    return columns;
+}
+
 // "a,b,c" of the line columns shared by every line table, in the order number, price,
 // quantity, amount, goods, operator; price and amount only where `filled` (the target) has them.
 QString commonColumns(const BillLineTables& t, const BillLineTables& filled)
 {
-    QString columns = numberColumn(t);
-    if (filled.priceColumn)
-        columns += u',' + sqlName(QLatin1String(t.priceColumn));
-    columns += u',' + sqlName(QLatin1String(t.quantityColumn));
-    if (filled.amountColumn)
-        columns += u',' + sqlName(QLatin1String(t.amountColumn));
-    return columns + QStringLiteral(",g_sn,a_name");
+    return numberColumn(t) + u',' + valueColumns(t, filled) + QStringLiteral(",g_sn,a_name");
 }
 
 // Appends the extra columns to the target and source column lists (a number is a constant).
@@ -210,52 +216,24 @@ void addColumns(const QVector<ScratchColumn>& columns, QString& target, QString&
     }
 }
 
-}  // namespace
-
-QVector<qint64> copyLines(const LineCopy& c, const QString& djh)
+// Copies the lines of document `fromDjh` (every line in ascending ids, or only `onlyLine` when it is
+// not 0), each with exactly its size and colour rows (rows: tid = the new line's id). With `toDjh`
+// empty a copy keeps its source's number and operator; else it takes `toDjh` and `operatorName`.
+QVector<qint64> copyLineSet(const LineCopy& c, const QString& fromDjh, const QString& toDjh, qint64 onlyLine)
 {
+    const bool keep = toDjh.isEmpty();
     QString target = commonColumns(*c.to, *c.to);
-    QString source = commonColumns(*c.from, *c.to);
+    QString source = keep ? commonColumns(*c.from, *c.to)
+                          : QStringLiteral("?,%1,g_sn,?").arg(valueColumns(*c.from, *c.to));
     addColumns(c.columns, target, source);
     const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from %4 where id=?")
                                    .arg(lineTable(*c.to), target, source, lineTable(*c.from));
     const QString insertRows = QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
-                                              "select gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,? from %2 "
-                                              "where gl_djh=? and tid=? order by id")
-                                   .arg(rowTable(*c.to), rowTable(*c.from));
-    const QString setTid = QStringLiteral("update %1 set tid=id where id=?").arg(lineTable(*c.to));
-
-    Transaction tx;
-    const ResultSet lines = openSelect(
-        QStringLiteral("select id from %1 where %2=? order by id").arg(lineTable(*c.from), numberColumn(*c.from)),
-        {{QString(), djh}});
-    QVector<qint64> ids;
-    ids.reserve(lines.rowCount());
-    for (int r = 0; r < lines.rowCount(); ++r) {
-        const qint64 sourceId = lines.text(r, 0).toLongLong();
-        execSql(insertLine, {{QString(), sourceId}});
-        const qint64 lineId = mainDb().lastInsertId();
-        execSql(insertRows, {{QString(), lineId}, {QString(), djh}, {QString(), sourceId}});
-        if (c.tidIsId)
-            execSql(setTid, {{QString(), lineId}});
-        ids.push_back(lineId);
-    }
-    tx.commit();
-    return ids;
-}
-
-QVector<qint64> copyLinesInto(const LineCopy& c, const QString& fromDjh, const QString& toDjh, qint64 onlyLine)
-{
-    QString target = commonColumns(*c.to, *c.to);
-    QString source = QStringLiteral("?,%1,%2,%3,g_sn,?")
-                         .arg(sqlName(QLatin1String(c.from->priceColumn)), sqlName(QLatin1String(c.from->quantityColumn)),
-                              sqlName(QLatin1String(c.from->amountColumn)));
-    addColumns(c.columns, target, source);
-    const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from %4 where id=?")
-                                   .arg(lineTable(*c.to), target, source, lineTable(*c.from));
-    const QString insertRows = QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
-                                              "select ?,g_sn,cm_sn,color_sn,t_sl,?,? from %2 where tid=? order by id")
-                                   .arg(rowTable(*c.to), rowTable(*c.from));
+                                              "select %3,g_sn,cm_sn,color_sn,t_sl,%4,? from %2 where %5tid=? "
+                                              "order by id")
+                                   .arg(rowTable(*c.to), rowTable(*c.from), keep ? QStringLiteral("gl_djh") : QStringLiteral("?"),
+                                        keep ? QStringLiteral("a_name") : QStringLiteral("?"),
+                                        keep ? QStringLiteral("gl_djh=? and ") : QString());
     const QString setTid = QStringLiteral("update %1 set tid=id where id=?").arg(lineTable(*c.to));
 
     Transaction tx;
@@ -266,15 +244,34 @@ QVector<qint64> copyLinesInto(const LineCopy& c, const QString& fromDjh, const Q
     ids.reserve(lines.rowCount());
     for (int r = 0; r < lines.rowCount(); ++r) {
         const qint64 sourceId = lines.text(r, 0).toLongLong();
-        execSql(insertLine, {{QString(), toDjh}, {QString(), operatorName}, {QString(), sourceId}});
-        const qint64 lineId = mainDb().lastInsertId();
-        execSql(insertRows, {{QString(), toDjh}, {QString(), operatorName}, {QString(), lineId}, {QString(), sourceId}});
+        if (keep) {
+            execSql(insertLine, {{QString(), sourceId}});
+            const qint64 lineId = mainDb().lastInsertId();
+            execSql(insertRows, {{QString(), lineId}, {QString(), fromDjh}, {QString(), sourceId}});
+            ids.push_back(lineId);
+        } else {
+            execSql(insertLine, {{QString(), toDjh}, {QString(), operatorName}, {QString(), sourceId}});
+            const qint64 lineId = mainDb().lastInsertId();
+            execSql(insertRows, {{QString(), toDjh}, {QString(), operatorName}, {QString(), lineId}, {QString(), sourceId}});
+            ids.push_back(lineId);
+        }
         if (c.tidIsId)
-            execSql(setTid, {{QString(), lineId}});
-        ids.push_back(lineId);
+            execSql(setTid, {{QString(), ids.back()}});
     }
     tx.commit();
     return ids;
+}
+
+}  // namespace
+
+QVector<qint64> copyLines(const LineCopy& c, const QString& djh)
+{
+    return copyLineSet(c, djh, QString(), 0);
+}
+
+QVector<qint64> copyLinesInto(const LineCopy& c, const QString& fromDjh, const QString& toDjh, qint64 onlyLine)
+{
+    return copyLineSet(c, fromDjh, toDjh, onlyLine);
 }
 
 QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh)
