@@ -71,6 +71,15 @@ TEST_F(Tkc, VariantInSeveralBatchRowsMovesOnce)
     EXPECT_EQ(selectValue("select sum(t_sl) from jxc_tkc where ck_sn='100001'"), "5");
 }
 
+// Every stock move looks its variant up by goods, size, colour and warehouse; an index on part of
+// that key (one colour in one warehouse) makes each move read a large share of the whole stock.
+TEST_F(Tkc, VariantIsLookedUpByItsWholeKey)
+{
+    const QString plan = rows("explain query plan select min(id) from jxc_tkc "
+                              "where g_sn='G1' and cm_sn='39' and color_sn='BK' and ck_sn='100001'");
+    EXPECT_TRUE(plan.contains("ix_jxc_tkc_g_sn_ck_sn_cm_sn_color_sn")) << plan.toStdString();
+}
+
 TEST_F(Tkc, DocumentIsMovedWholeOrNotAtAll)
 {
     docRow("CJ1", "G1", "39", "BK", 3);

@@ -137,8 +137,11 @@ const char* const kDocRows[] = {"gl_djh,tid"};
 const char* const kTransferHeads[] = {"gl_djh", "db_dbrq"};
 const char* const kLossHeads[] = {"gl_djh", "bs_bsrq"};
 const char* const kOverflowHeads[] = {"gl_djh", "by_byrq"};
-// The size × colour stock view finds the sizes and colours present in a warehouse's stock.
-const char* const kTkcIndexes[] = {"g_sn,ck_sn", "cm_sn,ck_sn", "color_sn,ck_sn"};
+// A variant's stock row is found by goods, warehouse, size and colour (every stock move does so);
+// the same index serves the look-ups by goods and warehouse. Without the full key the planner takes
+// the colour index, which holds a warehouse's whole stock of one colour. The size × colour stock
+// view finds the sizes and colours present in a warehouse's stock.
+const char* const kTkcIndexes[] = {"g_sn,ck_sn,cm_sn,color_sn", "cm_sn,ck_sn", "color_sn,ck_sn"};
 
 // Count sheets are read by number, by goods and warehouse, and their size and colour rows by line.
 const char* const kKcpdIndexes[] = {"gl_djh", "g_sn,ck_sn"};
