@@ -45,7 +45,7 @@ TEST_F(Spxsph, RankingsNetOutReturnsAndFollowWarehouseCategoryAndDisabledGoods)
     EXPECT_EQ(goods.join(u' '), "凉鞋/2 跑鞋/2 高跟鞋/1");
     EXPECT_EQ(column(xsphGoodsSql(may), "lrl").last(), "44.44");
     // Returns above the sales rank a goods last.
-    s.customerReturn(s.khL, s.runner, 200, 3, 100, QStringLiteral("2013-05-27"));
+    s.shop.customerReturn().customer(s.khL).date(QStringLiteral("2013-05-27")).line(s.runner, 200, {{"40", "白色", 3}}).post();
     EXPECT_EQ(column(xsphGoodsSql(may), "g_name", "xssl").last(), "跑鞋/-1");
 
     XsphFilter f = may;
@@ -78,9 +78,9 @@ TEST_F(Spxsph, BreakdownNeedsTheExactGoodsAndSlowSellersNeedBothSides)
     f.key = "凉";
     EXPECT_TRUE(column(xsphBreakdownSql(f, 2), "khname").isEmpty());
 
-    // Bought net of the purchase return (8) plus stock (5) against 2 sold; runner 2 of 5+3;
-    // heel 1 of 6+5. Slowest first.
-    EXPECT_EQ(column(xsphSlowSql(may), "g_name", "zzbl").join(u' '), "高跟鞋/9.09 凉鞋/15.38 跑鞋/25");
+    // Bought net of the purchase return (8) plus stock (6, the customer's return back in) against
+    // 2 sold; runner 2 of 5+3; heel 1 of 6+5. Slowest first.
+    EXPECT_EQ(column(xsphSlowSql(may), "g_name", "zzbl").join(u' '), "高跟鞋/9.09 凉鞋/14.29 跑鞋/25");
     EXPECT_EQ(column(xsphSlowSql(may), "cgsl").join(u' '), "6 8 5");
     // Sold in the period but bought outside it: not listed.
     f = {.d1 = "2013-05-20", .d2 = "2013-05-21", .ckSn = "-1"};
