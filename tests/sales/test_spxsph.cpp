@@ -7,6 +7,7 @@
 #include "platform/msgbox.h"
 #include "sales/sales.h"
 #include "sales/spxsph.h"
+#include "listprintcolumn.h"
 #include "salesstatshop.h"
 #include "shell/commands.h"
 #include "support/windowregistry.h"
@@ -128,6 +129,23 @@ TEST_F(Spxsph, ReferenceListAsksOnlyForAGoodsAlreadyOnThatList)
         t->tKey[2]->clear();
         t->btnSearchClick();
         EXPECT_TRUE(t->lblGoods[0]->text().isEmpty());
+        t->close();
+    });
+    ensureForm(F_Spxsph)->showModalForm();
+}
+
+TEST_F(Spxsph, TheCategoryRankingPrintNumbersItsRows)
+{
+    TF_Form::scriptNextOpening(QStringLiteral("TF_Spxsph"), [&](TF_Form* w) {
+        auto* t = static_cast<TF_Spxsph*>(w);
+        const QList<QStringList> printed = printedColumns(QStringLiteral("序号"), [&] {
+            t->btnPrintClick();
+            t->tabs->setCurrentIndex(1);
+            t->btnPrintClick();
+        });
+        ASSERT_EQ(printed.size(), 2);
+        EXPECT_TRUE(printed[0].isEmpty());
+        EXPECT_EQ(printed[1].join(u' '), "序号 1 2 3");
         t->close();
     });
     ensureForm(F_Spxsph)->showModalForm();

@@ -11,6 +11,7 @@
 #include "sales/spxstj_cx.h"
 #include "sales/spxstj_fx.h"
 #include "sales/spxstj_gj.h"
+#include "listprintcolumn.h"
 #include "salesstatshop.h"
 #include "support/windowregistry.h"
 
@@ -220,6 +221,28 @@ TEST_F(Spxstj, PartnerTabsFollowTheirPanelsAndTheAdvancedDialog)
         TF_Form::scriptNextOpening(QStringLiteral("TF_Spxstj_Kh"), [](TF_Form* d) { d->close(); });
         t->btnGjClick();
         EXPECT_EQ(t->gridKh->rowCount(), 2);
+        t->close();
+    });
+    ensureForm(F_Spxstj)->showModalForm();
+}
+
+TEST_F(Spxstj, ListPrintsOfTheFirstTabNumberTheirRows)
+{
+    TF_Form::scriptNextOpening(QStringLiteral("TF_Spxstj"), [&](TF_Form* w) {
+        auto* t = static_cast<TF_Spxstj*>(w);
+        const QList<QStringList> printed = printedColumns(QStringLiteral("序号"), [&] {
+            for (int sub = 0; sub < 3; ++sub) {
+                t->tabs1->setCurrentIndex(sub);
+                t->btnPrintClick();
+            }
+            t->tabsTop->setCurrentIndex(2);
+            t->btnPrintClick();
+        });
+        ASSERT_EQ(printed.size(), 4);
+        EXPECT_EQ(printed[0].join(u' '), "序号 1 2 3 4");  // lines
+        EXPECT_EQ(printed[1].join(u' '), "序号 1 2 3");    // goods
+        EXPECT_EQ(printed[2].join(u' '), "序号 1 2 3");    // categories
+        EXPECT_TRUE(printed[3].isEmpty());                // customers: no row numbers
         t->close();
     });
     ensureForm(F_Spxstj)->showModalForm();
