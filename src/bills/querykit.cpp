@@ -151,6 +151,11 @@ ReportListColumn listNumber(const char* caption, const char* field, double width
                             money ? QStringLiteral("0.00") : QString(), summed);
 }
 
+ReportListColumn listRowNumber(double width)
+{
+    return ReportListColumn(QStringLiteral("序号"), QStringLiteral("[LINE#]"), width, ReportHAlign::Center);
+}
+
 BarPieChart makeBarPieChart(std::function<void()> redraw)
 {
     BarPieChart c;

@@ -67,6 +67,8 @@ struct QueryExtraFilters {
 // A column of a list print: text, or a right-aligned number ("0.00" for money) summed in the footer.
 ReportListColumn listColumn(const char* caption, const char* field, double width);
 ReportListColumn listNumber(const char* caption, const char* field, double width, bool money, bool summed = true);
+// The "序号" column: each row's number, 1 first, centred.
+ReportListColumn listRowNumber(double width = 10);
 
 // Previews the list report of `spec` over the rows the grid shows, with date1 and date2 set to
 // the period's dates in quotes.

@@ -611,7 +611,7 @@ void TF_Spxsph::btnPrintClick()
         break;
     case 1:
         spec.title = QStringLiteral("商品销售统计排行");
-        spec.columns = {listColumn("商品编号", "g_sn", 22), listColumn("商品名称", "g_name", 32),
+        spec.columns = {listRowNumber(), listColumn("商品编号", "g_sn", 22), listColumn("商品名称", "g_name", 32),
                         listColumn("商品分类", "gc_name", 20), listNumber("销售数量", "xssl", 18, false),
                         listNumber("总销售额", "xsje", 22, true), listNumber("利润", "xslr", 22, true),
                         listNumber("总利润率(%)", "lrl", 18, true, false)};

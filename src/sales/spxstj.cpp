@@ -827,7 +827,7 @@ void TF_Spxstj::btnPrintClick()
             grid = gridList;
             spec.title = QStringLiteral("销售统计报表");
             spec.landscape = true;
-            spec.columns = {listColumn("单据号", "gl_djh", 28), listColumn("开单日期", "gl_kdrq", 20),
+            spec.columns = {listRowNumber(), listColumn("单据号", "gl_djh", 28), listColumn("开单日期", "gl_kdrq", 20),
                             listColumn("商品编号", "g_sn", 20), listColumn("商品名称", "g_name", 28),
                             listColumn("单位", "dw_name", 10), listNumber("单价", "gl_dj", 16, true, false),
                             listNumber("数量", "gl_sl", 14, false), listNumber("总金额", "gl_zje", 20, true),
@@ -838,14 +838,14 @@ void TF_Spxstj::btnPrintClick()
         case 1:
             grid = gridGoods;
             spec.title = QStringLiteral("销售商品汇总表");
-            spec.columns = {listColumn("商品编号", "g_sn", 22), listColumn("商品名称", "gname", 32),
+            spec.columns = {listRowNumber(), listColumn("商品编号", "g_sn", 22), listColumn("商品名称", "gname", 32),
                             listNumber("数量", "sl", 15, false), listNumber("总金额", "zje", 22, true),
                             listNumber("利润", "lr", 20, true), listColumn("供货商", "ghsname", 30)};
             break;
         case 2:
             grid = gridClass;
             spec.title = QStringLiteral("销售商品分类统计表");
-            spec.columns = {listColumn("类别名称", "gcname", 40), listNumber("销售数量", "sl", 22, false),
+            spec.columns = {listRowNumber(), listColumn("类别名称", "gcname", 40), listNumber("销售数量", "sl", 22, false),
                             listNumber("总销售额", "zje", 28, true), listNumber("利润", "lr", 25, true),
                             listNumber("利润率", "lrl", 18, true, false)};
             break;

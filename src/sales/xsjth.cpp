@@ -9,6 +9,7 @@
 #include "platform/keyfilter.h"
 #include "platform/msgbox.h"
 #include "purchasing/purchasequery.h"
+#include "sales/xsth_search.h"
 #include "shell/commands.h"
 
 #include <QHBoxLayout>
@@ -211,12 +212,10 @@ void TF_Xsjth::billChanged()
 
 void TF_Xsjth::btnFindClick()
 {
-    // The detailed search answers "1" in detailTable; its values are taken through applySearch.
-    callerFlag = QStringLiteral("xsdjcx");
-    detailTable.clear();
-    openWindow(QStringLiteral("TF_Xsth_Search"), QStringLiteral("查找"), QStringLiteral("详细查找"));
-    callerFlag.clear();
-    detailTable.clear();
+    const auto answer = runXsthSearch(QStringLiteral("xsdjcx"));
+    if (!answer)
+        return;
+    applySearch({answer->d1, answer->d2, answer->partner, answer->ckSn, answer->opName});
 }
 
 void TF_Xsjth::applySearch(const XsjthSearch& answer)

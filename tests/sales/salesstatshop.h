@@ -4,7 +4,7 @@
 //   sandal (男鞋, supplier 甲): received 10 @80 from 甲, 2 returned to 甲; sold 3 @150 to 张 today
 //   runner (运动鞋, supplier 乙): received 5 @100 from 乙; sold 2 @200 to 李 on 2013-05-20
 //   heel   (高跟鞋, supplier 乙): received 4 @50 from 乙; sold 1 @90 to 张 on 2013-05-21 from 二号仓
-// and a customer return of 1 sandal @150 by 李 today (written as the return posting stores it).
+// and a customer return of 1 sandal @150 by 李 today into the default warehouse.
 #pragma once
 
 #include "data/datamodule.h"
@@ -37,35 +37,11 @@ struct SalesStatShop {
         sale1 = shop.sale().customer(khZ).line(sandal, 150, {{"39", "黑色", 3}}).post();
         sale2 = shop.sale().customer(khL).date(QStringLiteral("2013-05-20")).line(runner, 200, {{"40", "白色", 2}}).post();
         sale3 = shop.sale().customer(khZ).warehouse(ck2).date(QStringLiteral("2013-05-21")).line(heel, 90, {{"36", "红色", 1}}).post();
-        ret = customerReturn(khL, sandal, 150, 1, 80, QStringLiteral("2013-05-28"));
+        ret = shop.customerReturn().customer(khL).line(sandal, 150, {{"39", "黑色", 1}}).post();
     }
 
     static void setClass(const QString& gSn, const char* gcSn)
     {
         execSql(QStringLiteral("update jxc_goods set gc_sn=? where g_sn=?"), {{QString(), QLatin1String(gcSn)}, {QString(), gSn}});
-    }
-
-    // A customer return as its posting stores it: header and line positive amounts, header
-    // money negative, the journal row negative (quantity, amount and profit at `cost`).
-    QString customerReturn(const QString& khSn, const QString& gSn, double price, double qty, double cost,
-                           const QString& date)
-    {
-        static int n = 0;
-        const QString djh = QStringLiteral("XT%1%2").arg(QString(date).remove(QLatin1Char('-'))).arg(++n, 4, 10, QLatin1Char('0'));
-        const QString kh = selectValue(QStringLiteral("select kh_name from jxc_khxx where kh_sn=?"), {{QString(), khSn}});
-        execSql(QStringLiteral("insert into jxc_xsthd (gl_djh,kh_sn,ck_sn,th_xsrq,th_yfje,th_sfje,u_sn,a_name,th_note) "
-                               "values (?,?,'100001',?,?,?,?,'张三','')"),
-                {{QString(), djh}, {QString(), khSn}, {QString(), date}, {QString(), -price * qty},
-                 {QString(), -price * qty}, {QString(), shop.handlerSn()}});
-        execSql(QStringLiteral("insert into jxc_xsthsp (gl_djh,g_sn,th_dj,th_sl,th_zje,th_dzl) values (?,?,?,?,?,1)"),
-                {{QString(), djh}, {QString(), gSn}, {QString(), price}, {QString(), qty}, {QString(), price * qty}});
-        execSql(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,"
-                               "gl_zje,gl_lr,u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,tid,gl_dzl) "
-                               "select 'xt',?,?,g_sn,g_name,g_jm,dw_name,?,?,?,?,'李采购','张三','100001',"
-                               "(select ck_name from jxc_ckxx where ck_sn='100001'),?,?,gg_name,"
-                               "(select max(id) from jxc_xsthsp),1 from jxc_goods where g_sn=?"),
-                {{QString(), djh}, {QString(), date}, {QString(), price}, {QString(), -qty}, {QString(), -price * qty},
-                 {QString(), -(price - cost) * qty}, {QString(), khSn}, {QString(), kh}, {QString(), gSn}});
-        return djh;
     }
 };

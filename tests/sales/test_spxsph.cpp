@@ -7,6 +7,7 @@
 #include "platform/msgbox.h"
 #include "sales/sales.h"
 #include "sales/spxsph.h"
+#include "listprintcolumn.h"
 #include "salesstatshop.h"
 #include "shell/commands.h"
 #include "support/windowregistry.h"
@@ -45,7 +46,7 @@ TEST_F(Spxsph, RankingsNetOutReturnsAndFollowWarehouseCategoryAndDisabledGoods)
     EXPECT_EQ(goods.join(u' '), "凉鞋/2 跑鞋/2 高跟鞋/1");
     EXPECT_EQ(column(xsphGoodsSql(may), "lrl").last(), "44.44");
     // Returns above the sales rank a goods last.
-    s.customerReturn(s.khL, s.runner, 200, 3, 100, QStringLiteral("2013-05-27"));
+    s.shop.customerReturn().customer(s.khL).date(QStringLiteral("2013-05-27")).line(s.runner, 200, {{"40", "白色", 3}}).post();
     EXPECT_EQ(column(xsphGoodsSql(may), "g_name", "xssl").last(), "跑鞋/-1");
 
     XsphFilter f = may;
@@ -78,9 +79,9 @@ TEST_F(Spxsph, BreakdownNeedsTheExactGoodsAndSlowSellersNeedBothSides)
     f.key = "凉";
     EXPECT_TRUE(column(xsphBreakdownSql(f, 2), "khname").isEmpty());
 
-    // Bought net of the purchase return (8) plus stock (5) against 2 sold; runner 2 of 5+3;
-    // heel 1 of 6+5. Slowest first.
-    EXPECT_EQ(column(xsphSlowSql(may), "g_name", "zzbl").join(u' '), "高跟鞋/9.09 凉鞋/15.38 跑鞋/25");
+    // Bought net of the purchase return (8) plus stock (6, the customer's return back in) against
+    // 2 sold; runner 2 of 5+3; heel 1 of 6+5. Slowest first.
+    EXPECT_EQ(column(xsphSlowSql(may), "g_name", "zzbl").join(u' '), "高跟鞋/9.09 凉鞋/14.29 跑鞋/25");
     EXPECT_EQ(column(xsphSlowSql(may), "cgsl").join(u' '), "6 8 5");
     // Sold in the period but bought outside it: not listed.
     f = {.d1 = "2013-05-20", .d2 = "2013-05-21", .ckSn = "-1"};
@@ -128,6 +129,23 @@ TEST_F(Spxsph, ReferenceListAsksOnlyForAGoodsAlreadyOnThatList)
         t->tKey[2]->clear();
         t->btnSearchClick();
         EXPECT_TRUE(t->lblGoods[0]->text().isEmpty());
+        t->close();
+    });
+    ensureForm(F_Spxsph)->showModalForm();
+}
+
+TEST_F(Spxsph, TheCategoryRankingPrintNumbersItsRows)
+{
+    TF_Form::scriptNextOpening(QStringLiteral("TF_Spxsph"), [&](TF_Form* w) {
+        auto* t = static_cast<TF_Spxsph*>(w);
+        const QList<QStringList> printed = printedColumns(QStringLiteral("序号"), [&] {
+            t->btnPrintClick();
+            t->tabs->setCurrentIndex(1);
+            t->btnPrintClick();
+        });
+        ASSERT_EQ(printed.size(), 2);
+        EXPECT_TRUE(printed[0].isEmpty());
+        EXPECT_EQ(printed[1].join(u' '), "序号 1 2 3");
         t->close();
     });
     ensureForm(F_Spxsph)->showModalForm();

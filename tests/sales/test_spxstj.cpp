@@ -11,6 +11,7 @@
 #include "sales/spxstj_cx.h"
 #include "sales/spxstj_fx.h"
 #include "sales/spxstj_gj.h"
+#include "listprintcolumn.h"
 #include "salesstatshop.h"
 #include "support/windowregistry.h"
 
@@ -57,7 +58,7 @@ TEST_F(Spxstj, GoodsTotalsNetOutReturnsWithMarginsAndTheGoodsOwnSupplier)
               "凉鞋/甲供货商/2/300/140/46.67 跑鞋/乙供货商/2/400/200/50 高跟鞋/乙供货商/1/90/40/44.44");
     EXPECT_EQ(openSelect(spxstjLinesSql(may)).rowCount(), 4);
     // A goods sold and wholly returned has margin 0 on amount 0.
-    s.customerReturn(s.khZ, s.heel, 90, 1, 50, QStringLiteral("2013-05-22"));
+    s.shop.customerReturn().customer(s.khZ).date(QStringLiteral("2013-05-22")).line(s.heel, 90, {{"36", "红色", 1}}).post();
     EXPECT_EQ(rows(spxstjGoodsSql(may) + " having a.g_sn='" + s.heel + "'", {"sl", "zje", "lr", "lrl"}), "0/0/0/0");
 
     // Only returns: negative totals; only sales, warehouse and handler filters.
@@ -225,6 +226,28 @@ TEST_F(Spxstj, PartnerTabsFollowTheirPanelsAndTheAdvancedDialog)
     ensureForm(F_Spxstj)->showModalForm();
 }
 
+TEST_F(Spxstj, ListPrintsOfTheFirstTabNumberTheirRows)
+{
+    TF_Form::scriptNextOpening(QStringLiteral("TF_Spxstj"), [&](TF_Form* w) {
+        auto* t = static_cast<TF_Spxstj*>(w);
+        const QList<QStringList> printed = printedColumns(QStringLiteral("序号"), [&] {
+            for (int sub = 0; sub < 3; ++sub) {
+                t->tabs1->setCurrentIndex(sub);
+                t->btnPrintClick();
+            }
+            t->tabsTop->setCurrentIndex(2);
+            t->btnPrintClick();
+        });
+        ASSERT_EQ(printed.size(), 4);
+        EXPECT_EQ(printed[0].join(u' '), "序号 1 2 3 4");  // lines
+        EXPECT_EQ(printed[1].join(u' '), "序号 1 2 3");    // goods
+        EXPECT_EQ(printed[2].join(u' '), "序号 1 2 3");    // categories
+        EXPECT_TRUE(printed[3].isEmpty());                // customers: no row numbers
+        t->close();
+    });
+    ensureForm(F_Spxstj)->showModalForm();
+}
+
 TEST(SpxstjFx, TableItemsSharesAndTheFirstStockRowsCost)
 {
     SalesStatShop s;
@@ -244,7 +267,7 @@ TEST(SpxstjFx, TableItemsSharesAndTheFirstStockRowsCost)
     for (int item = 5; item <= 13; ++item)
         EXPECT_DOUBLE_EQ(t.v[item][2], 0) << item;
     // A return today with no sale of it today turns the day negative.
-    s.customerReturn(s.khZ, s.heel, 90, 1, 50, QStringLiteral("2013-05-28"));
+    s.shop.customerReturn().customer(s.khZ).line(s.heel, 90, {{"36", "红色", 1}}).post();
     t = spxfFigures(s.heel, today);
     EXPECT_DOUBLE_EQ(t.v[5][2], -1);
     EXPECT_DOUBLE_EQ(t.v[6][2], -90);

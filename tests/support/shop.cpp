@@ -700,6 +700,15 @@ CustomerReturnBuilder& CustomerReturnBuilder::refund(double amount)
 
 CustomerReturnBuilder& CustomerReturnBuilder::customer(const QString& khSn) { m_bill.khSn = khSn; return *this; }
 CustomerReturnBuilder& CustomerReturnBuilder::warehouse(const QString& ckSn) { m_bill.ckSn = ckSn; return *this; }
+CustomerReturnBuilder& CustomerReturnBuilder::date(const QString& date)
+{
+    const QString to = getMaxDjhByDate(QStringLiteral("jxc_xsthd"), QStringLiteral("gl_djh"), QStringLiteral("XT"), date);
+    moveLines(kCustomerReturnLines, m_bill.djh, to);
+    m_bill.djh = to;
+    m_bill.date = date;
+    return *this;
+}
+
 CustomerReturnBuilder& CustomerReturnBuilder::account(const QString& name) { m_bill.account = name; return *this; }
 CustomerReturnBuilder& CustomerReturnBuilder::note(const QString& note) { m_bill.note = note; return *this; }
 

@@ -220,6 +220,8 @@ public:
     CustomerReturnBuilder& refund(double amount);
     CustomerReturnBuilder& customer(const QString& khSn);
     CustomerReturnBuilder& warehouse(const QString& ckSn);
+    // Dates the return "yyyy-MM-dd", moving its lines to that day's next number.
+    CustomerReturnBuilder& date(const QString& date);
     CustomerReturnBuilder& account(const QString& name);
     CustomerReturnBuilder& note(const QString& note);
 
