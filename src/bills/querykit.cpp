@@ -131,11 +131,17 @@ QString QueryExtraFilters::sql(const QString& prefix) const
 
 void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent)
 {
+    previewGridList(spec, grid, {{QStringLiteral("date1"), period.d1()}, {QStringLiteral("date2"), period.d2()}}, parent);
+}
+
+void previewGridList(const ReportListSpec& spec, const DataGrid* grid,
+                     const QList<QPair<QString, QString>>& variables, QWidget* parent)
+{
     Report report;
     report.setLayout(reportListLayout(spec));
     report.clearVariables();
-    report.setVariable(QStringLiteral("date1"), reportQuote(period.d1()));
-    report.setVariable(QStringLiteral("date2"), reportQuote(period.d2()));
+    for (const auto& [name, text] : variables)
+        report.setVariable(name, reportQuote(text));
     report.setDataset(spec.dataset, grid->shownResult());
     report.preview(parent);
 }

@@ -9,6 +9,8 @@
 #include "platform/reportlist.h"
 
 #include <QFrame>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <functional>
 
@@ -73,6 +75,9 @@ ReportListColumn listRowNumber(double width = 10);
 // Previews the list report of `spec` over the rows the grid shows, with date1 and date2 set to
 // the period's dates in quotes.
 void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent);
+// The same with report variables of the window's own: (name, plain text), quoted here.
+void previewGridList(const ReportListSpec& spec, const DataGrid* grid,
+                     const QList<QPair<QString, QString>>& variables, QWidget* parent);
 
 // addMenuItem (a named menu item running guarded) comes from bills/billparts.h.
 // Shows `menu` on a right click in the grid.

@@ -2,6 +2,7 @@
 
 #include "data/clock.h"
 #include "data/datamodule.h"
+#include "bills/querykit.h"
 #include "data/globals.h"
 #include "members/hygl_add.h"
 #include "members/hygl_gjcx.h"
@@ -130,6 +131,15 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     box1->addWidget(DBGrid1);
     PageControl1->addTab(tab1, QStringLiteral("会员基本信息"));
 
+    // Print, export and exit of tabs 2 to 5.
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray n = QByteArray::number(i + 2);
+        if (i < 3)
+            btnPrints[i] = namedButton(this, QByteArray("btnPrint" + n).constData(), QStringLiteral("打印"));
+        btnExports[i] = namedButton(this, QByteArray("btnExport" + n).constData(), QStringLiteral("导出"));
+        btnExits[i] = namedButton(this, QByteArray("btnExit" + n).constData(), QStringLiteral("退出"));
+    }
+
     // Tabs 2, 3 and 5 share the period row.
     auto periodTab = [this](int index, const QString& caption, DataGrid* g, std::function<void()> run,
                             std::initializer_list<QPushButton*> extra) {
@@ -178,7 +188,8 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     DBGrid2->addColumn(QStringLiteral("zje"), QStringLiteral("总金额"), 70).footerSum();
     DBGrid2->addColumn(QStringLiteral("a_name"), QStringLiteral("操作员"), 60);
     DBGrid2->addColumn(QStringLiteral("zffs"), QStringLiteral("付款方式"), 80);
-    periodTab(0, QStringLiteral("会员消费情况"), DBGrid2, [this] { runGuarded([this] { consumptionSearch(); }); }, {});
+    periodTab(0, QStringLiteral("会员消费情况"), DBGrid2, [this] { runGuarded([this] { consumptionSearch(); }); },
+              {btnPrints[0], btnExports[0], btnExits[0]});
 
     DBGrid3 = grid(this, "DBGrid3", DataModule->Q_Hycz);
     DBGrid3->addColumn(QStringLiteral("xf_rq"), QStringLiteral("交费日期"), 130).footerText(QStringLiteral("记录数："));
@@ -188,7 +199,8 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     DBGrid3->addColumn(QStringLiteral("sjje"), QStringLiteral("实际存入"), 80).footerSum();
     DBGrid3->addColumn(QStringLiteral("xf_zt"), QStringLiteral("续费类别"), 80);
     DBGrid3->addColumn(QStringLiteral("xf_note"), QStringLiteral("备注"), 160);
-    periodTab(1, QStringLiteral("会员续费情况"), DBGrid3, [this] { runGuarded([this] { topUpSearch(); }); }, {});
+    periodTab(1, QStringLiteral("会员续费情况"), DBGrid3, [this] { runGuarded([this] { topUpSearch(); }); },
+              {btnPrints[1], btnExports[1], btnExits[1]});
 
     auto* tab4 = new QWidget(PageControl1);
     edtDays = new QLineEdit(tab4);
@@ -212,6 +224,10 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     row4->addWidget(edtDays);
     row4->addWidget(new QLabel(QStringLiteral("天过生日的会员"), tab4));
     row4->addWidget(query4);
+    for (QPushButton* b : {btnPrints[2], btnExports[2], btnExits[2]}) {
+        b->setParent(tab4);
+        row4->addWidget(b);
+    }
     row4->addStretch();
     auto* box4 = new QVBoxLayout(tab4);
     box4->addLayout(row4);
@@ -231,7 +247,7 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     auto* btnZpsz = namedButton(this, "btnZpsz", QStringLiteral("赠品设置"));
     btnDhDele = namedButton(this, "btnDhDele", QStringLiteral("删除"));
     periodTab(2, QStringLiteral("积分换商品"), DBGrid5, [this] { runGuarded([this] { exchangeSearch(); }); },
-              {btnZpsz, btnDhDele});
+              {btnZpsz, btnDhDele, btnExports[3], btnExits[3]});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
@@ -259,6 +275,13 @@ TF_Hygl::TF_Hygl(QWidget* parent) : TF_Form(parent)
     onClicked(btnExit, [this] { reject(); });
     onClicked(btnZpsz, [this] { openWindow(QStringLiteral("TF_Zpgl2"), QString(), QStringLiteral("赠品设置")); });
     onClicked(btnDhDele, [this] { exchangeDeleteClick(); });
+    const std::array<DataGrid*, 4> tabGrids = {DBGrid2, DBGrid3, DBGrid4, DBGrid5};
+    for (int i = 0; i < 4; ++i) {
+        if (i < 3)
+            onClicked(btnPrints[i], [this, i] { printTab(i + 1); });
+        onClicked(btnExports[i], [g = tabGrids[i]] { g->exportWithDialog(); });
+        onClicked(btnExits[i], [this] { reject(); });
+    }
     connect(DBGrid1, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnModiClick(); }); });
     connect(DBGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) { popup(p); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
@@ -357,9 +380,15 @@ void TF_Hygl::topUpSearch()
     DataModule->Q_Hycz->open(topUpHistorySql(dtFrom[1]->date(), dtTo[1]->date(), edtKeys[1]->text()));
 }
 
+int TF_Hygl::birthdayDays() const
+{
+    const int days = edtDays->text().toInt();
+    return days > 0 ? days : 10;
+}
+
 void TF_Hygl::birthdaySearch()
 {
-    DataModule->Q_Hysr->open(birthdaySql(Clock::today(), edtDays->text().toInt()));
+    DataModule->Q_Hysr->open(birthdaySql(Clock::today(), birthdayDays()));
 }
 
 void TF_Hygl::exchangeSearch()
@@ -540,4 +569,59 @@ void TF_Hygl::btnPrintClick()
     if (DataModule->Q_Hygl->isEmpty())
         return;
     previewMemberList(DBGrid1->shownResult(), this);
+}
+
+void TF_Hygl::printTab(int index)
+{
+    const QString count = QStringLiteral("记录数：[COUNT(<frxDBDataset1>)]");
+    const QString printedAt = QStringLiteral("打印时间：[DATE] [TIME]");
+    const QString period = QStringLiteral("统计日期：[date1] 至 [date2]");
+    ReportListSpec spec;
+    if (index == 1) {
+        spec.title = QStringLiteral("会员消费情况");
+        spec.landscape = true;
+        spec.headerLines = {period, QStringLiteral("打印日期：[DATE]")};
+        spec.columns = {listColumn("消费日期", "xsrq", 34),
+                        listColumn("会员卡号", "hy_bh", 22),
+                        listColumn("会员姓名", "hy_name", 20),
+                        listColumn("商品编号", "g_sn", 20),
+                        listColumn("商品名称", "g_name", 30),
+                        listColumn("单位", "dw_name", 10),
+                        listNumber("单价", "dj", 16, true, false),
+                        listNumber("折扣率", "dzl", 14, false, false),
+                        listNumber("折后价", "zhj", 16, true, false),
+                        listNumber("数量", "sl", 14, false, false),
+                        listNumber("总金额", "zje", 18, true, false),
+                        listColumn("操作员", "a_name", 16),
+                        listColumn("付款方式", "zffs", 20)};
+        spec.summaryLines = {QStringLiteral("会员消费总数量：[SUM(<frxDBDataset1.\"sl\">)]"),
+                             QStringLiteral("会员消费总金额：[SUM(<frxDBDataset1.\"zje\">)]")};
+        const QueryPeriod shown{dtFrom[0], dtTo[0], nullptr};
+        previewQueryList(spec, DBGrid2, shown, this);
+    } else if (index == 2) {
+        spec.title = QStringLiteral("会员续费情况表");
+        spec.headerLines = {period, printedAt};
+        spec.columns = {listColumn("续费日期", "xf_rq", 34),
+                        listColumn("会员卡号", "hy_bh", 26),
+                        listColumn("会员姓名", "hy_name", 24),
+                        listNumber("续费金额", "xf_je", 22, true, false),
+                        listNumber("实际存入", "sjje", 22, true, false),
+                        listColumn("备注", "xf_note", 44)};
+        spec.summaryLines = {count, QStringLiteral("续费金额：[SUM(<frxDBDataset1.\"xf_je\">)]"),
+                             QStringLiteral("实际存入：[SUM(<frxDBDataset1.\"sjje\">)]")};
+        const QueryPeriod shown{dtFrom[1], dtTo[1], nullptr};
+        previewQueryList(spec, DBGrid3, shown, this);
+    } else {
+        spec.title = QStringLiteral("[title]");
+        spec.headerLines = {printedAt};
+        spec.columns = {listColumn("会员生日", "hy_sr", 24),
+                        listColumn("会员卡号", "hy_bh", 26),
+                        listColumn("会员姓名", "hy_name", 24),
+                        listColumn("联系电话", "hy_tele", 26),
+                        listColumn("联系地址", "hy_address", 40),
+                        listColumn("备注", "hy_note", 40)};
+        spec.summaryLines = {count};
+        previewGridList(spec, DBGrid4,
+                        {{QStringLiteral("title"), QStringLiteral("还有%1要过生日的会员名单").arg(birthdayDays())}}, this);
+    }
 }

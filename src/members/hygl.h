@@ -46,6 +46,10 @@ public:
     DataGrid* DBGrid4 = nullptr;
     DataGrid* DBGrid5 = nullptr;
     QPushButton* btnDhDele = nullptr;
+    // Print of tabs 2, 3 and 4; export and exit of tabs 2 to 5.
+    std::array<QPushButton*, 3> btnPrints{};
+    std::array<QPushButton*, 4> btnExports{};
+    std::array<QPushButton*, 4> btnExits{};
 
     void searchClick();          // the list search (F2)
     void consumptionSearch();    // tab 2
@@ -65,6 +69,9 @@ public:
     void clearAllClick();
     void exchangeDeleteClick();
     void btnPrintClick();  // the member list over report/hyxx.fr3
+    void printTab(int index);  // the list of tab 2, 3 or 4 (index 1 to 3)
+    // The days of the birthday tab: a value not above 0 counts as 10.
+    int birthdayDays() const;
 
     // The member number of the current row ("" when the list is empty).
     QString currentMember() const;

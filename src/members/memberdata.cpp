@@ -31,9 +31,15 @@ const QString kDepositKind = QStringLiteral("会员开户时充值");
 const char* const kCustomColumns[] = {"hy_email", "hy_zjlx", "hy_zjhm", "hy_dwzy", "hy_address", "hy_qtxx"};
 
 // Cut to the width of the column, so that a long text is stored rather than refused.
+// The first `width` UTF-16 units of `text`, never half of a character outside the basic plane
+// (which would be stored as "?"): a trailing lone high surrogate, also one a box's length left,
+// is dropped.
 QString cut(const QString& text, int width)
 {
-    return text.left(width);
+    QString out = text.left(width);
+    if (!out.isEmpty() && out.back().isHighSurrogate())
+        out.chop(1);
+    return out;
 }
 
 // The payment split columns of a history row.

@@ -17,6 +17,33 @@ QString likeKey(const QString& key)
     return quoted(QLatin1Char('%') + sqlSafe(key.trimmed()) + QLatin1Char('%'));
 }
 
+// "%key%" for `like … escape '\'`: the key's own "%", "_" and "\" match themselves.
+QString likePattern(const QString& safe)
+{
+    QString key;
+    for (QChar c : safe) {
+        if (c == u'\\' || c == u'_' || c == u'%')
+            key += u'\\';
+        key += c;
+    }
+    return quoted(QLatin1Char('%') + key + QLatin1Char('%'));
+}
+
+// The typed key contained in any of `columns`. Cards and names are stored in the name form of
+// safe text, which keeps ( ) + - /, while other texts lose them: the key matches in either form.
+QString keyMatch(const QString& alias, std::initializer_list<const char*> columns, const QString& key)
+{
+    const QString trimmed = key.trimmed();
+    QStringList patterns = {likePattern(sqlSafe(trimmed))};
+    if (const QString named = likePattern(sqlSafeName(trimmed)); named != patterns.front())
+        patterns << named;
+    QStringList parts;
+    for (const char* column : columns)
+        for (const QString& p : patterns)
+            parts << QStringLiteral("%1.%2 like %3 escape '\\'").arg(alias, QLatin1String(column), p);
+    return QLatin1Char('(') + parts.join(QStringLiteral(" or ")) + QLatin1Char(')');
+}
+
 QString dateText(const QDate& d)
 {
     return d.toString(QStringLiteral("yyyy-MM-dd"));
@@ -30,8 +57,7 @@ QString period(const QString& column, const QDate& from, const QDate& to)
 
 QString memberKey(const QString& alias, const QString& key)
 {
-    const QString k = likeKey(key);
-    return QStringLiteral("(%1.hy_bh like %2 or %1.hy_name like %2 or %1.hy_jm like %2)").arg(alias, k);
+    return keyMatch(alias, {"hy_bh", "hy_name", "hy_jm"}, key);
 }
 
 }  // namespace
@@ -97,9 +123,8 @@ QString exchangeSql(const QDate& from, const QDate& to, const QString& key)
 {
     return QStringLiteral("select l.*,d.dh_dhrq,d.hy_sn,m.hy_bh,m.hy_name,z.zp_name from jxc_dhzp l "
                           "join jxc_dhd d on d.gl_djh=l.gl_djh join jxc_hyxx m on m.hy_sn=d.hy_sn "
-                          "join jxc_zpxx z on z.zp_sn=l.g_sn where %1 and (m.hy_bh like %2 or m.hy_name like %2) "
-                          "order by l.id desc")
-        .arg(period(QStringLiteral("d.dh_dhrq"), from, to), likeKey(key));
+                          "join jxc_zpxx z on z.zp_sn=l.g_sn where %1 and %2 order by l.id desc")
+        .arg(period(QStringLiteral("d.dh_dhrq"), from, to), keyMatch(QStringLiteral("m"), {"hy_bh", "hy_name"}, key));
 }
 
 QString memberCriteriaSql(const MemberCriteria& c)

@@ -2,6 +2,7 @@
 // on members and member sales written by the shared fixture.
 #include "data/datamodule.h"
 #include "data/globals.h"
+#include "data/textrules.h"
 #include "members/hygl.h"
 #include "members/hygl_add.h"
 #include "members/hygl_modi.h"
@@ -195,6 +196,68 @@ TEST_F(MemberWindows, BatchTopUpClearsOldTicksAndTopsUpTheTicked)
               QStringList({QStringLiteral("储值金额不能为负数！"), QStringLiteral("共有1个会员卡续费成功！")}));
     EXPECT_EQ(value(QStringLiteral("select hy_zhje from jxc_hyxx where hy_sn='%1'").arg(a)), QStringLiteral("60"));
     EXPECT_EQ(cash(), QStringLiteral("50"));
+}
+
+TEST_F(MemberWindows, HostileTextsAreStoredSafelyAndFoundAgain)
+{
+    const QString goods = shop.goods(QStringLiteral("凉鞋"), {}, {});
+    const QString emoji = QStringLiteral("😀");
+    // Boxes cut at their length, the name's just inside the character outside GBK.
+    const QString card = QStringLiteral(" a'b(--)c") + emoji + QString(40, QChar(u'卡'));
+    const QString name = QStringLiteral("O'Brien--鞋鞋鞋鞋鞋鞋") + emoji;  // 17 units in a box of 16
+    const QString note = QStringLiteral("备注\"'; drop table jxc_hyxx; --") + emoji + QString(80, QChar(u'长'));
+    openScripted<TF_Hygl>(F_Hygl, [&](TF_Hygl* w) {
+        TF_Form::scriptNextOpening(QStringLiteral("F_Hygl_Add"), [&](TF_Form* f) {
+            auto* d = static_cast<TF_Hygl_Add*>(f);
+            d->edtBh->setText(card);
+            d->edtName->setText(name);
+            d->edtNote->setText(note);
+            d->edtZhje->setText(QStringLiteral("30"));
+            nextCharge(true);
+            d->btnOK->click();
+        });
+        w->btnAdd->click();
+        ASSERT_EQ(w->DBGrid1->rowCount(), 1);
+        const QString sn = w->currentMember();
+        shop.memberSale(sn, goods, 100, 1);
+        shop.member(QStringLiteral("other"), QStringLiteral("别人"));
+
+        // Pasted keys (the typed filter would drop the punctuation) find the member in the list
+        // and on the consumption and top-up tabs; hostile keys that match nothing fail nothing.
+        struct Case {
+            QString key;
+            int members;
+        } const cases[] = {
+            {QStringLiteral("O'Brien--"), 1},
+            {QStringLiteral("a'b(--)c") + emoji, 1},
+            {QStringLiteral("' or 1=1 --"), 0},
+            {QStringLiteral("%_\\"), 0},
+            {QString(200, QChar(u'鞋')) + emoji, 0},
+        };
+        for (const Case& c : cases) {
+            w->edtKey->setText(c.key);
+            w->searchClick();
+            EXPECT_EQ(w->DBGrid1->rowCount(), c.members) << c.key.toStdString();
+            for (int tab = 0; tab < 3; ++tab)
+                w->edtKeys[tab]->setText(c.key);
+            QTest::keyClick(w, Qt::Key_F3);  // consumption
+            EXPECT_EQ(w->DBGrid2->rowCount(), c.members) << c.key.toStdString();
+            w->PageControl1->setCurrentIndex(2);  // top-ups
+            EXPECT_EQ(w->DBGrid3->rowCount(), c.members) << c.key.toStdString();
+            w->PageControl1->setCurrentIndex(4);  // exchanges: none made
+            EXPECT_EQ(w->DBGrid5->rowCount(), 0);
+            w->PageControl1->setCurrentIndex(0);
+        }
+    });
+    EXPECT_EQ(MsgScript::texts(), QStringList());
+    // Stored in the safe form, cut at the boxes' lengths, never half a character.
+    const ResultSet m = openSelect(QStringLiteral("select hy_bh,hy_name,hy_note from jxc_hyxx where hy_bh<>'other' "
+                                                  "and hy_sn<>'100001'"));
+    ASSERT_EQ(m.rowCount(), 1);
+    EXPECT_EQ(m.text(0, 0), QStringLiteral("a‘b(--)c") + emoji + QString(21, QChar(u'卡')));
+    EXPECT_EQ(m.text(0, 1), QStringLiteral("O‘Brien--鞋鞋鞋鞋鞋鞋"));
+    EXPECT_EQ(m.text(0, 2), sqlSafeName(note.left(64)));
+    EXPECT_EQ(findMemberByCard(card.left(32)), findMemberByCard(m.text(0, 0)));
 }
 
 TEST(MemberQueries, BirthdayWindowCrossesTheYear)
