@@ -131,12 +131,17 @@ QString QueryExtraFilters::sql(const QString& prefix) const
 
 void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent)
 {
+    previewQueryList(spec, grid->shownResult(), period, parent);
+}
+
+void previewQueryList(const ReportListSpec& spec, const ResultSet& rows, const QueryPeriod& period, QWidget* parent)
+{
     Report report;
     report.setLayout(reportListLayout(spec));
     report.clearVariables();
     report.setVariable(QStringLiteral("date1"), reportQuote(period.d1()));
     report.setVariable(QStringLiteral("date2"), reportQuote(period.d2()));
-    report.setDataset(spec.dataset, grid->shownResult());
+    report.setDataset(spec.dataset, rows);
     report.preview(parent);
 }
 

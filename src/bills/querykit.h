@@ -26,6 +26,7 @@ class QMenu;
 class QObject;
 class QToolButton;
 class QWidget;
+class ResultSet;
 
 // A text the program made itself (a date, a code chosen from a list) as the inside of an SQL
 // literal: apostrophes doubled. Typed search text goes through sqlSafe instead.
@@ -71,6 +72,8 @@ ReportListColumn listNumber(const char* caption, const char* field, double width
 // Previews the list report of `spec` over the rows the grid shows, with date1 and date2 set to
 // the period's dates in quotes.
 void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent);
+// The same over rows the window prepared (sorted for the print, say).
+void previewQueryList(const ReportListSpec& spec, const ResultSet& rows, const QueryPeriod& period, QWidget* parent);
 
 // addMenuItem (a named menu item running guarded) comes from bills/billparts.h.
 // Shows `menu` on a right click in the grid.

@@ -700,6 +700,7 @@ CustomerReturnBuilder& CustomerReturnBuilder::refund(double amount)
 
 CustomerReturnBuilder& CustomerReturnBuilder::customer(const QString& khSn) { m_bill.khSn = khSn; return *this; }
 CustomerReturnBuilder& CustomerReturnBuilder::warehouse(const QString& ckSn) { m_bill.ckSn = ckSn; return *this; }
+CustomerReturnBuilder& CustomerReturnBuilder::handler(const QString& uSn) { m_bill.uSn = uSn; return *this; }
 CustomerReturnBuilder& CustomerReturnBuilder::account(const QString& name) { m_bill.account = name; return *this; }
 CustomerReturnBuilder& CustomerReturnBuilder::note(const QString& note) { m_bill.note = note; return *this; }
 

@@ -220,6 +220,7 @@ public:
     CustomerReturnBuilder& refund(double amount);
     CustomerReturnBuilder& customer(const QString& khSn);
     CustomerReturnBuilder& warehouse(const QString& ckSn);
+    CustomerReturnBuilder& handler(const QString& uSn);
     CustomerReturnBuilder& account(const QString& name);
     CustomerReturnBuilder& note(const QString& note);
 
