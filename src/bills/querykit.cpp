@@ -129,21 +129,41 @@ QString QueryExtraFilters::sql(const QString& prefix) const
     return s;
 }
 
-void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent)
-{
-    previewGridList(spec, grid, {{QStringLiteral("date1"), period.d1()}, {QStringLiteral("date2"), period.d2()}}, parent);
-}
+namespace {
 
-void previewGridList(const ReportListSpec& spec, const DataGrid* grid,
-                     const QList<QPair<QString, QString>>& variables, QWidget* parent)
+void previewRows(const ReportListSpec& spec, const ResultSet& rows, const QList<QPair<QString, QString>>& variables,
+                 QWidget* parent)
 {
     Report report;
     report.setLayout(reportListLayout(spec));
     report.clearVariables();
     for (const auto& [name, text] : variables)
         report.setVariable(name, reportQuote(text));
-    report.setDataset(spec.dataset, grid->shownResult());
+    report.setDataset(spec.dataset, rows);
     report.preview(parent);
+}
+
+QList<QPair<QString, QString>> periodVariables(const QueryPeriod& period)
+{
+    return {{QStringLiteral("date1"), period.d1()}, {QStringLiteral("date2"), period.d2()}};
+}
+
+}  // namespace
+
+void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent)
+{
+    previewRows(spec, grid->shownResult(), periodVariables(period), parent);
+}
+
+void previewGridList(const ReportListSpec& spec, const DataGrid* grid,
+                     const QList<QPair<QString, QString>>& variables, QWidget* parent)
+{
+    previewRows(spec, grid->shownResult(), variables, parent);
+}
+
+void previewQueryList(const ReportListSpec& spec, const ResultSet& rows, const QueryPeriod& period, QWidget* parent)
+{
+    previewRows(spec, rows, periodVariables(period), parent);
 }
 
 ReportListColumn listColumn(const char* caption, const char* field, double width)

@@ -28,6 +28,7 @@ class QMenu;
 class QObject;
 class QToolButton;
 class QWidget;
+class ResultSet;
 
 // A text the program made itself (a date, a code chosen from a list) as the inside of an SQL
 // literal: apostrophes doubled. Typed search text goes through sqlSafe instead.
@@ -78,6 +79,8 @@ void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const Qu
 // The same with report variables of the window's own: (name, plain text), quoted here.
 void previewGridList(const ReportListSpec& spec, const DataGrid* grid,
                      const QList<QPair<QString, QString>>& variables, QWidget* parent);
+// Like the first, over rows the window prepared (sorted for the print, say).
+void previewQueryList(const ReportListSpec& spec, const ResultSet& rows, const QueryPeriod& period, QWidget* parent);
 
 // addMenuItem (a named menu item running guarded) comes from bills/billparts.h.
 // Shows `menu` on a right click in the grid.

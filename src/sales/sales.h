@@ -12,5 +12,6 @@ void registerSalesBillDialogs();
 
 // The customer return with its picker and line dialog, the sales bill query and its search.
 void registerCustomerReturn();
-// The sales statistics, the rankings and the sales and returns query, with their dialogs.
+// The sales statistics, the rankings, the sales and returns query and the salesman sales
+// statistics, with their dialogs.
 void registerSalesStatistics();

@@ -26,7 +26,38 @@ QString linesSql(const QString& columns, const char* lineTable, const char* rowT
              QLatin1String(amount), QLatin1String(rowTable), sqlSafe(djh));
 }
 
+SpxsPrintBill postedBill(const QString& djh, const char* header, const char* c, bool negate)
+{
+    const ResultSet h = openSelect(
+        QStringLiteral("select a.kh_sn,b.kh_name,c.ck_name,a.%2xsrq,a.%2note,d.u_name,a.%2yfje,a.%2sfje from %1 a "
+                       "left join jxc_khxx b on b.kh_sn=a.kh_sn left join jxc_ckxx c on c.ck_sn=a.ck_sn "
+                       "left join jxc_user d on d.u_sn=a.u_sn where a.gl_djh=? limit 1")
+            .arg(QLatin1String(header), QLatin1String(c)),
+        {{QString(), djh}});
+    const Money due = Money::fromText(h.text(0, 6));
+    const Money received = Money::fromText(h.text(0, 7));
+    return {.djh = djh,
+            .khSn = h.text(0, 0),
+            .khName = h.text(0, 1),
+            .ckName = h.text(0, 2),
+            .date = h.text(0, 3),
+            .note = h.text(0, 4),
+            .uName = h.text(0, 5),
+            .due = negate ? (-due).toText() : h.text(0, 6),
+            .received = negate ? -received : received};
+}
+
 }  // namespace
+
+SpxsPrintBill postedSpxsBill(const QString& djh)
+{
+    return postedBill(djh, "jxc_lsxsd", "ls_", false);
+}
+
+SpxsPrintBill postedXsthBill(const QString& djh)
+{
+    return postedBill(djh, "jxc_xsthd", "th_", true);
+}
 
 QString spxsLinesSql(const QString& djh)
 {

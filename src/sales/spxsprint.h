@@ -29,6 +29,12 @@ QString spxsLinesSql(const QString& djh);
 // The same of a pending sales bill, its columns named as the bill's (ls_dj, ls_dzl, ls_zje).
 QString spxsPendingLinesSql(const QString& djh);
 
+// A posted sales bill as its print shows it: the stored header with its customer, warehouse
+// and handler names; an unknown number gives empty values.
+SpxsPrintBill postedSpxsBill(const QString& djh);
+// A posted customer return the same way, its stored negative amounts printed positive.
+SpxsPrintBill postedXsthBill(const QString& djh);
+
 // The print of the bill in the window (mode "1"): customer, warehouse, date, note, handler and
 // the amounts due and received in capitals.
 BillPrint spxsPrint(const SpxsPrintBill& bill);

@@ -41,10 +41,22 @@ PartnerPanel* makeCustomerPanel(NamedQuery* query, const QString& sql, QWidget* 
     return panel;
 }
 
-TF_Spxstj_Cx::TF_Spxstj_Cx(QWidget* parent) : TF_Form(parent)
+TF_Spxstj_Cx::TF_Spxstj_Cx(QWidget* parent)
+    : SalesStatFilter({.objectName = "TF_Spxstj_Cx",
+                       .title = "过滤",
+                       .warehouseCaption = "仓库：",
+                       .kindCaption = "单据：",
+                       .kinds = {QStringLiteral("销售单"), QStringLiteral("退货单")},
+                       .withHandler = true,
+                       .customers = DataModule->Q_XstjCxKh},
+                      parent)
 {
-    setObjectName(QStringLiteral("TF_Spxstj_Cx"));
-    setWindowTitle(QStringLiteral("过滤"));
+}
+
+SalesStatFilter::SalesStatFilter(const Layout& layout, QWidget* parent) : TF_Form(parent), m_customers(layout.customers)
+{
+    setObjectName(QLatin1String(layout.objectName));
+    setWindowTitle(QString::fromUtf8(layout.title));
     setEscCloses(true);
     setMainAction([this] { btnOKClick(); });
     tKh = nameBox(this, "tKh", 50);
@@ -53,23 +65,27 @@ TF_Spxstj_Cx::TF_Spxstj_Cx(QWidget* parent) : TF_Form(parent)
     auto* btnKh = namedButton(this, "btnKh", QStringLiteral("..."));
     comCk = new CodeComboBox(this);
     comCk->setObjectName(QStringLiteral("comCk"));
-    comUser = new CodeComboBox(this);
-    comUser->setObjectName(QStringLiteral("comUser"));
+    if (layout.withHandler) {
+        comUser = new CodeComboBox(this);
+        comUser->setObjectName(QStringLiteral("comUser"));
+    }
     comDj = new QComboBox(this);
     comDj->setObjectName(QStringLiteral("comDj"));
-    comDj->addItems({QStringLiteral("所有单据"), QStringLiteral("销售单"), QStringLiteral("退货单")});
+    comDj->addItem(QStringLiteral("所有单据"));
+    comDj->addItems(layout.kinds);
     auto* btnOK = namedButton(this, "btnOK", QStringLiteral("确定(F5)"));
     auto* btnExit = namedButton(this, "btnExit", QStringLiteral("退出(Esc)"));
-    panelKh = makeCustomerPanel(DataModule->Q_XstjCxKh, kCustomers, this);
+    panelKh = makeCustomerPanel(m_customers, kCustomers, this);
 
     auto* khRow = new QHBoxLayout;
     khRow->addWidget(tKh, 1);
     khRow->addWidget(btnKh);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("客户名称："), khRow);
-    form->addRow(QStringLiteral("仓库："), comCk);
-    form->addRow(QStringLiteral("单据："), comDj);
-    form->addRow(QStringLiteral("经办人："), comUser);
+    form->addRow(QString::fromUtf8(layout.warehouseCaption), comCk);
+    form->addRow(QString::fromUtf8(layout.kindCaption), comDj);
+    if (comUser)
+        form->addRow(QStringLiteral("经办人："), comUser);
     auto* main = new QVBoxLayout(this);
     main->addLayout(form);
     main->addWidget(panelKh, 1);
@@ -86,7 +102,7 @@ TF_Spxstj_Cx::TF_Spxstj_Cx(QWidget* parent) : TF_Form(parent)
     });
 }
 
-bool TF_Spxstj_Cx::eventFilter(QObject* watched, QEvent* event)
+bool SalesStatFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == tKh && event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -96,7 +112,7 @@ bool TF_Spxstj_Cx::eventFilter(QObject* watched, QEvent* event)
     return TF_Form::eventFilter(watched, event);
 }
 
-void TF_Spxstj_Cx::FormActivate()
+void SalesStatFilter::FormActivate()
 {
     curKhSn.clear();
     tKh->clear();
@@ -104,36 +120,38 @@ void TF_Spxstj_Cx::FormActivate()
     fillCodeCombo(comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("所有仓库"),
                   QStringLiteral("id"), QStringLiteral("ck_sn"));
     comCk->setCurrentIndex(0);
-    fillCodeComboWhereFirst(comUser, QStringLiteral("jxc_user"), QStringLiteral("u_name"), QStringLiteral("所有员工"),
-                            QStringLiteral("where u_name<>'' and u_name is not null"), QStringLiteral("id"),
-                            QStringLiteral("u_sn"));
-    comUser->setCurrentIndex(0);
+    if (comUser) {
+        fillCodeComboWhereFirst(comUser, QStringLiteral("jxc_user"), QStringLiteral("u_name"), QStringLiteral("所有员工"),
+                                QStringLiteral("where u_name<>'' and u_name is not null"), QStringLiteral("id"),
+                                QStringLiteral("u_sn"));
+        comUser->setCurrentIndex(0);
+    }
     panelKh->reload();
     tKh->setFocus();
 }
 
-void TF_Spxstj_Cx::FormClose()
+void SalesStatFilter::FormClose()
 {
-    DataModule->Q_XstjCxKh->close();
+    m_customers->close();
 }
 
-void TF_Spxstj_Cx::btnOKClick()
+void SalesStatFilter::btnOKClick()
 {
     choiceParam = QStringLiteral("1");
     close();
 }
 
-QString TF_Spxstj_Cx::warehouseName() const
+QString SalesStatFilter::warehouseName() const
 {
     return comCk->currentIsAll() ? QString() : comCk->currentText();
 }
 
-QString TF_Spxstj_Cx::userName() const
+QString SalesStatFilter::userName() const
 {
-    return comUser->currentIsAll() ? QString() : comUser->currentText();
+    return !comUser || comUser->currentIsAll() ? QString() : comUser->currentText();
 }
 
-QString TF_Spxstj_Cx::billKind() const
+QString SalesStatFilter::billKind() const
 {
     return comDj->currentIndex() <= 0 ? QString() : comDj->currentText();
 }

@@ -6,6 +6,8 @@
 #include "sales/spxstj_fx.h"
 #include "sales/spxstj_gj.h"
 #include "sales/xsjth.h"
+#include "sales/ywyxstj.h"
+#include "sales/ywyxstj_cx.h"
 #include "shell/commands.h"
 
 void registerSalesStatistics()
@@ -17,4 +19,6 @@ void registerSalesStatistics()
     registerForm(QStringLiteral("TF_Spxstj_Fx"), F_Spxstj_Fx);
     registerForm(QStringLiteral("TF_Spxsph"), F_Spxsph);
     registerForm(QStringLiteral("TF_Xsjth"), F_Xsjth);
+    registerForm(QStringLiteral("TF_Ywyxstj"), F_Ywyxstj);
+    registerForm(QStringLiteral("TF_Ywyxstj_Cx"), F_Ywyxstj_Cx);
 }

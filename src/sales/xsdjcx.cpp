@@ -42,25 +42,12 @@ QToolButton* menuButton(const char* objectName, const QString& text, QMenu* menu
     return button;
 }
 
-// The print of a posted sales bill: its lines (also those without size and colour rows) and
-// its stored header.
+// The print of a posted sales bill; its customer becomes the current one.
 BillPrint postedSalePrint(const QString& djh)
 {
-    const ResultSet h = openSelect(
-        QStringLiteral("select a.kh_sn,b.kh_name,c.ck_name,a.ls_xsrq,a.ls_note,d.u_name,a.ls_yfje,a.ls_sfje from jxc_lsxsd a "
-                       "left join jxc_khxx b on b.kh_sn=a.kh_sn left join jxc_ckxx c on c.ck_sn=a.ck_sn "
-                       "left join jxc_user d on d.u_sn=a.u_sn where a.gl_djh=? limit 1"),
-        {{QString(), djh}});
-    curKhSn = h.text(0, 0);
-    return spxsPrint({.djh = djh,
-                      .khSn = h.text(0, 0),
-                      .khName = h.text(0, 1),
-                      .ckName = h.text(0, 2),
-                      .date = h.text(0, 3),
-                      .note = h.text(0, 4),
-                      .uName = h.text(0, 5),
-                      .due = h.text(0, 6),
-                      .received = Money::fromText(h.text(0, 7))});
+    const SpxsPrintBill bill = postedSpxsBill(djh);
+    curKhSn = bill.khSn;
+    return spxsPrint(bill);
 }
 
 }  // namespace

@@ -709,6 +709,7 @@ CustomerReturnBuilder& CustomerReturnBuilder::date(const QString& date)
     return *this;
 }
 
+CustomerReturnBuilder& CustomerReturnBuilder::handler(const QString& uSn) { m_bill.uSn = uSn; return *this; }
 CustomerReturnBuilder& CustomerReturnBuilder::account(const QString& name) { m_bill.account = name; return *this; }
 CustomerReturnBuilder& CustomerReturnBuilder::note(const QString& note) { m_bill.note = note; return *this; }
 

@@ -222,6 +222,7 @@ public:
     CustomerReturnBuilder& warehouse(const QString& ckSn);
     // Dates the return "yyyy-MM-dd", moving its lines to that day's next number.
     CustomerReturnBuilder& date(const QString& date);
+    CustomerReturnBuilder& handler(const QString& uSn);
     CustomerReturnBuilder& account(const QString& name);
     CustomerReturnBuilder& note(const QString& note);
 
