@@ -28,24 +28,33 @@ namespace {
 
 const QString kMoney = QStringLiteral("￥,0.00;-￥,0.00");
 
-// The period and category, shared by every tab.
+// The period and category of the lines and the category totals.
 QString periodAndClass(const SpcgtjFilter& f)
 {
     return QStringLiteral(" and a.gl_kdrq>='%1' and a.gl_kdrq<='%2' and b.gc_sn like '%3%'")
         .arg(sqlLit(f.d1), sqlLit(f.d2), sqlSafe(f.gcSn));
 }
 
-// The goods test and the filter dialog's conditions of tabs 1 and 2.
+QString periodOnly(const SpcgtjFilter& f)
+{
+    return QStringLiteral(" and a.gl_kdrq>='%1' and a.gl_kdrq<='%2'").arg(sqlLit(f.d1), sqlLit(f.d2));
+}
+
+// The supplier text of the filter dialog, on the supplier `c`.
+QString supplierText(const SpcgtjFilter& f)
+{
+    return QStringLiteral("(c.ghs_sn like '%%1%' or c.ghs_jm like '%%1%' or c.ghs_name like '%%1%')")
+        .arg(sqlSafe(f.ghsText.trimmed()));
+}
+
+// The goods test and the filter dialog's conditions of tabs 1 and 2, on the journal row `a`;
+// the supplier text apart (`supplierText`).
 QString goodsAndDialog(const SpcgtjFilter& f)
 {
     const QString key = likeAnyOf({"a.g_sn", "a.g_jm", "a.g_name", "a.gg_name"}, f.key);
     QString s = key.isEmpty() ? QString() : QStringLiteral(" and ") + key;
-    if (!f.ghsSn.isEmpty()) {
+    if (!f.ghsSn.isEmpty())
         s += QStringLiteral(" and a.ghs_sn='%1' ").arg(sqlLit(f.ghsSn));
-    } else if (!f.ghsText.trimmed().isEmpty()) {
-        s += QStringLiteral(" and (c.ghs_sn like '%%1%' or c.ghs_jm like '%%1%' or c.ghs_name like '%%1%') ")
-                 .arg(sqlSafe(f.ghsText.trimmed()));
-    }
     if (!f.uName.isEmpty())
         s += QStringLiteral(" and a.u_name='%1' ").arg(sqlLit(f.uName));
     if (f.kind == QStringLiteral("进货单"))
@@ -57,31 +66,54 @@ QString goodsAndDialog(const SpcgtjFilter& f)
     return s;
 }
 
+bool bySupplierText(const SpcgtjFilter& f)
+{
+    return f.ghsSn.isEmpty() && !f.ghsText.trimmed().isEmpty();
+}
+
 const QString kFrom = QStringLiteral(" from jxc_goodslist a,jxc_goods b,jxc_ghsxx c where a.g_sn=b.g_sn and "
                                      "a.ghs_sn=c.ghs_sn and (a.gl_flag='cj' or a.gl_flag='ct')");
+
+// The purchase rows of the journal through the index that holds them in goods order with every
+// column the totals read (ix_jxc_goodslist_purchases): a year of purchases is one pass over it.
+// Its condition stands word for word, or SQLite may not use it.
+const QString kPurchaseRows = QStringLiteral(
+    " from jxc_goodslist a indexed by ix_jxc_goodslist_purchases where (a.gl_flag='cj' or a.gl_flag='ct')");
 
 }  // namespace
 
 QString spcgtjLinesSql(const SpcgtjFilter& f)
 {
-    return QStringLiteral("select a.*") + kFrom + periodAndClass(f) + goodsAndDialog(f) +
-           QStringLiteral(" order by a.gl_kdrq desc");
+    QString dialog = goodsAndDialog(f);
+    if (bySupplierText(f))
+        dialog += QStringLiteral(" and ") + supplierText(f);
+    return QStringLiteral("select a.*") + kFrom + periodAndClass(f) + dialog + QStringLiteral(" order by a.gl_kdrq desc");
 }
 
+// A row counts while its goods and its supplier are on file, as in the lines. The goods test
+// depends on the goods alone, so it is made once per goods after the grouping, and the supplier
+// test is a look-up in the few suppliers: the journal is never joined row by row.
 QString spcgtjGoodsSql(const SpcgtjFilter& f)
 {
+    const QString suppliers = bySupplierText(f) ? QStringLiteral(" where ") + supplierText(f) : QString();
     return QStringLiteral("select a.g_sn,max(a.g_name) as gname,max(a.dw_name) as dwname,max(a.gg_name) as ggname,"
                           "max(a.color_name) as colorname,max(a.ghs_name) as ghsname, sum(a.gl_sl) as sl,"
                           "sum(a.gl_zje) as zje") +
-           kFrom + periodAndClass(f) + goodsAndDialog(f) + QStringLiteral(" group by a.g_sn order by a.g_sn");
+           kPurchaseRows + periodOnly(f) + goodsAndDialog(f) +
+           QStringLiteral(" and a.ghs_sn in (select c.ghs_sn from jxc_ghsxx c%1) group by a.g_sn "
+                          "having a.g_sn in (select b.g_sn from jxc_goods b where b.gc_sn like '%2%') order by a.g_sn")
+               .arg(suppliers, sqlSafe(f.gcSn));
 }
 
+// The journal summed per goods first; only those totals meet the goods and their categories.
 QString spcgtjClassSql(const SpcgtjFilter& f)
 {
-    return QStringLiteral("select max(c.gc_name) as gcname,sum(a.gl_sl) as sl,sum(a.gl_zje) as zje from jxc_goodslist a,"
-                          "jxc_goods b,jxc_goodsclass c where a.g_sn=b.g_sn and b.gc_sn=c.gc_sn and "
-                          "(a.gl_flag='cj' or a.gl_flag='ct')") +
-           periodAndClass(f) + QStringLiteral("  group by b.gc_sn order by b.gc_sn");
+    return QStringLiteral("select max(c.gc_name) as gcname,sum(a.sl) as sl,sum(a.zje) as zje from (select a.g_sn,"
+                          "sum(a.gl_sl) as sl,sum(a.gl_zje) as zje") +
+           kPurchaseRows + periodOnly(f) +
+           QStringLiteral(" group by a.g_sn) a,jxc_goods b,jxc_goodsclass c where a.g_sn=b.g_sn and b.gc_sn=c.gc_sn "
+                          "and b.gc_sn like '%1%' group by b.gc_sn order by b.gc_sn")
+               .arg(sqlSafe(f.gcSn));
 }
 
 TF_Spcgtj::TF_Spcgtj(QWidget* parent) : TF_Form(parent)

@@ -96,11 +96,14 @@ QString ywycgtjLinesSql(const YwycgtjFilter& f)
            journalConditions(f) + QStringLiteral("order by gl_kdrq");
 }
 
+// One pass in goods order over the index of the purchase rows, which holds every column read
+// here; its condition stands word for word, or SQLite may not use it.
 QString ywycgtjGoodsSql(const YwycgtjFilter& f)
 {
     return QStringLiteral("select g_sn,max(g_name) as gname,max(dw_name) as dwname,max(gg_name) as ggname,"
                           "max(color_name) as colorname,max(ghs_name) as ghsname, sum(gl_sl) as sl,sum(gl_zje) as zje "
-                          "from jxc_goodslist where (gl_flag='cj' or gl_flag='ct') and gl_djh<>'' ") +
+                          "from jxc_goodslist indexed by ix_jxc_goodslist_purchases where (gl_flag='cj' or gl_flag='ct') "
+                          "and gl_djh<>'' ") +
            journalConditions(f) + QStringLiteral(" group by g_sn order by g_sn");
 }
 

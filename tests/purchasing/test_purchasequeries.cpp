@@ -145,6 +145,55 @@ TEST_F(PurchaseQueries, GoodsStatisticsAreNetOfReturnsAndKeepThePeriodEnds)
     ensureForm(F_Spcgtj)->showModalForm();
 }
 
+// The goods totals test the category once per goods and the dialog's supplier per row.
+TEST_F(PurchaseQueries, GoodsTotalsTakeTheDialogsSupplierPerRowAndTheCategoryPerGoods)
+{
+    const QString far = shop.supplier(QStringLiteral("远方鞋业"));
+    shop.receipt().supplier(far).line(boot, 50, {{"38", "棕色", 5}}).line(sandal, 80, {{"40", "黑色", 1}}).post();
+    const QString men =
+        openSelect(QStringLiteral("select gc_sn from jxc_goodsclass where gc_cid=?"), {{QString(), QString::number(menCat)}})
+            .text(0, "gc_sn");
+    const auto totals = [&](const SpcgtjFilter& f) {
+        const ResultSet rs = openSelect(spcgtjGoodsSql(f));
+        QStringList out;
+        for (int r = 0; r < rs.rowCount(); ++r)
+            out << (rs.text(r, "g_sn") == sandal ? "sandal" : "boot") + QStringLiteral(":") + rs.text(r, "sl");
+        return out.join(u' ');
+    };
+    const QString bootFirst = boot < sandal ? "boot:%1 sandal:%2" : "sandal:%2 boot:%1";
+    const struct {
+        SpcgtjFilter filter;
+        QString expected;
+    } cases[] = {
+        {{.d1 = "2013-05-01", .d2 = "2013-05-31"}, bootFirst.arg("7", "8")},
+        {{.d1 = "2013-05-01", .d2 = "2013-05-31", .ghsText = "远方"}, bootFirst.arg("5", "1")},
+        {{.d1 = "2013-05-01", .d2 = "2013-05-31", .ghsSn = far, .ghsText = "普通"}, bootFirst.arg("5", "1")},
+        {{.d1 = "2013-05-01", .d2 = "2013-05-31", .gcSn = men}, "sandal:8"},
+        {{.d1 = "2013-05-01", .d2 = "2013-05-31", .gcSn = men, .ghsText = "远方"}, "sandal:1"},
+        {{.d1 = "2013-05-01", .d2 = "2013-05-31", .ghsText = "x' or '1'='1"}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(totals(c.filter), c.expected) << c.filter.ghsText.toStdString() << "/" << c.filter.gcSn.toStdString();
+}
+
+// The year's totals read the index of the purchase rows alone, whatever the filters ask, also
+// in a database that was never analysed.
+TEST_F(PurchaseQueries, TotalsReadOnlyThePurchaseIndex)
+{
+    const SpcgtjFilter f{.d1 = "2013-01-01", .d2 = "2013-12-31", .gcSn = "1", .key = "鞋", .ghsText = "供",
+                         .uName = "张三", .kind = "进货单", .ckSn = "100001"};
+    const YwycgtjFilter y{.d1 = "2013-01-01", .d2 = "2013-12-31", .boxName = "张三", .ghsSn = "100001",
+                          .kind = "退货单", .ckSn = "100001"};
+    for (const QString& sql : {spcgtjGoodsSql(f), spcgtjClassSql(f), ywycgtjGoodsSql(y)}) {
+        const ResultSet plan = openSelect(QStringLiteral("explain query plan ") + sql);
+        QStringList steps;
+        for (int r = 0; r < plan.rowCount(); ++r)
+            steps << plan.text(r, 3);
+        EXPECT_TRUE(steps.join(u'|').contains(QStringLiteral("USING COVERING INDEX ix_jxc_goodslist_purchases")))
+            << steps.join(u'|').toStdString();
+    }
+}
+
 TEST_F(PurchaseQueries, SalesmanStatisticsListBillsAndPaymentsByKind)
 {
     execSql(QStringLiteral("insert into jxc_ghsfk (gf_sn,gf_fkrq,gf_fkfs,gf_fkje,gf_je,u_sn,a_name,ghs_sn) "

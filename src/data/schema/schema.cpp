@@ -136,6 +136,16 @@ QString indexSql(const TableDef& table, const char* columns, bool ifNotExists = 
         .arg(ifNotExists ? QStringLiteral("if not exists ") : QString(), name, QLatin1String(table.name), cols);
 }
 
+QString indexSql(const TableDef& table, const IndexDef& index, bool ifNotExists = false)
+{
+    QString sql = QStringLiteral("create index %1%2 on %3 (%4)")
+                      .arg(ifNotExists ? QStringLiteral("if not exists ") : QString(), QLatin1String(index.name),
+                           QLatin1String(table.name), QLatin1String(index.columns));
+    if (index.where)
+        sql += QStringLiteral(" where ") + QString::fromUtf8(index.where);
+    return sql;
+}
+
 void createAllOn(Database& db)
 {
     for (const Entry& e : kOrder)
@@ -214,6 +224,8 @@ void createTable(Database& db, const QString& table)
     db.exec(createSql(*def));
     for (const char* columns : def->indexes)
         db.exec(indexSql(*def, columns));
+    for (const IndexDef& index : def->namedIndexes)
+        db.exec(indexSql(*def, index));
     for (const QString& sql : moneyTriggerSql(*def))
         db.exec(sql);
     const QString insert =
@@ -262,10 +274,12 @@ void ensureIndexes()
     Transaction tx(db);
     for (const QString& table : tableNames()) {
         const TableDef* def = findTable(table);
-        if (!def || def->indexes.empty() || !db.tableExists(table))
+        if (!def || (def->indexes.empty() && def->namedIndexes.empty()) || !db.tableExists(table))
             continue;
         for (const char* columns : def->indexes)
             db.exec(indexSql(*def, columns, true));
+        for (const IndexDef& index : def->namedIndexes)
+            db.exec(indexSql(*def, index, true));
     }
     tx.commit();
 }

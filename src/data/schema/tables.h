@@ -29,12 +29,22 @@ struct DefaultRows {
     std::span<const char* const> values;
 };
 
+// An index with a name of its own, for a statement that names it (`indexed by`), optionally
+// over only the rows that satisfy `where` (a partial index; a statement can use it only when
+// its own conditions contain that text).
+struct IndexDef {
+    const char* name;
+    const char* columns;
+    const char* where = nullptr;
+};
+
 struct TableDef {
     const char* name;
     std::span<const ColumnDef> columns;
     DefaultRows rows = {};
     // One index per entry, on the columns it lists ("gl_djh,tid").
     std::span<const char* const> indexes = {};
+    std::span<const IndexDef> namedIndexes = {};
 };
 
 // The tables by group, each group in its own file.
