@@ -129,15 +129,27 @@ QString QueryExtraFilters::sql(const QString& prefix) const
     return s;
 }
 
-void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent)
+void previewListRows(const ReportListSpec& spec, const ResultSet& rows, const QList<ListVariable>& variables,
+                     QWidget* parent)
 {
     Report report;
     report.setLayout(reportListLayout(spec));
     report.clearVariables();
-    report.setVariable(QStringLiteral("date1"), reportQuote(period.d1()));
-    report.setVariable(QStringLiteral("date2"), reportQuote(period.d2()));
-    report.setDataset(spec.dataset, grid->shownResult());
+    for (const auto& [name, text] : variables)
+        report.setVariable(name, reportQuote(text));
+    report.setDataset(spec.dataset, rows);
     report.preview(parent);
+}
+
+void previewGridList(const ReportListSpec& spec, const DataGrid* grid, const QList<ListVariable>& variables,
+                     QWidget* parent)
+{
+    previewListRows(spec, grid->shownResult(), variables, parent);
+}
+
+void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent)
+{
+    previewGridList(spec, grid, {{QStringLiteral("date1"), period.d1()}, {QStringLiteral("date2"), period.d2()}}, parent);
 }
 
 ReportListColumn listColumn(const char* caption, const char* field, double width)

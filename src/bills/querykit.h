@@ -9,8 +9,10 @@
 #include "platform/reportlist.h"
 
 #include <QFrame>
+#include <QList>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class CategoryTree;
 class DataGrid;
@@ -26,6 +28,7 @@ class QMenu;
 class QObject;
 class QToolButton;
 class QWidget;
+class ResultSet;
 
 // A text the program made itself (a date, a code chosen from a list) as the inside of an SQL
 // literal: apostrophes doubled. Typed search text goes through sqlSafe instead.
@@ -68,6 +71,15 @@ struct QueryExtraFilters {
 ReportListColumn listColumn(const char* caption, const char* field, double width);
 ReportListColumn listNumber(const char* caption, const char* field, double width, bool money, bool summed = true);
 
+// A report variable of a list print: its name and the text it prints (quoted when set).
+using ListVariable = std::pair<QString, QString>;
+
+// Previews the list report of `spec` over `rows`, with each variable set to its text in quotes.
+void previewListRows(const ReportListSpec& spec, const ResultSet& rows, const QList<ListVariable>& variables,
+                     QWidget* parent);
+// The same over the rows the grid shows.
+void previewGridList(const ReportListSpec& spec, const DataGrid* grid, const QList<ListVariable>& variables,
+                     QWidget* parent);
 // Previews the list report of `spec` over the rows the grid shows, with date1 and date2 set to
 // the period's dates in quotes.
 void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent);
