@@ -1,5 +1,6 @@
 #include "bills/goodspicker.h"
 
+#include "bills/categorytab.h"
 #include "bills/linedialog.h"
 #include "bills/workinglines.h"
 #include "data/datamodule.h"
@@ -112,22 +113,12 @@ TF_GoodsPicker::TF_GoodsPicker(const Texts& texts, const Queries& queries, QWidg
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     DBGridGoods = goodsGrid("DBGridGoods", queries.allGoods, texts.goodsColumns, texts.allFooter);
     PageControl1->addTab(DBGridGoods, QStringLiteral("商品清单"));
-    TreeView1 = new CategoryTree;
-    TreeView1->setObjectName(QStringLiteral("TreeView1"));
-    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TreeView1->setQuery(queries.categories);
-    ListHistory = new QListWidget;
-    ListHistory->setObjectName(QStringLiteral("ListHistory"));
-    PageControl2 = new QTabWidget;
-    PageControl2->setObjectName(QStringLiteral("PageControl2"));
-    PageControl2->addTab(TreeView1, QStringLiteral("分类列表"));
-    PageControl2->addTab(ListHistory, QStringLiteral("操作历史"));
     DBGridGoods2 = goodsGrid("DBGridGoods2", queries.categoryGoods, texts.goodsColumns, texts.categoryFooter);
-    auto* byCategory = new QSplitter;
-    byCategory->addWidget(PageControl2);
-    byCategory->addWidget(DBGridGoods2);
-    byCategory->setStretchFactor(1, 1);
-    PageControl1->addTab(byCategory, QStringLiteral("商品列表"));
+    m_categoryTab = new GoodsCategoryTab(queries.categories, DBGridGoods2);
+    TreeView1 = m_categoryTab->TreeView1;
+    ListHistory = m_categoryTab->ListHistory;
+    PageControl2 = m_categoryTab->PageControl2;
+    PageControl1->addTab(m_categoryTab, QStringLiteral("商品列表"));
     if (!texts.recentColumns.isEmpty()) {
         auto* recent = new QWidget;
         recent->setObjectName(QStringLiteral("TabRecent"));
@@ -240,20 +231,12 @@ TF_GoodsPicker::TF_GoodsPicker(const Texts& texts, const Queries& queries, QWidg
         runGuarded([this] { reloadShownGoods(); });
         applyKey();
     });
-    connect(TreeView1, &CategoryTree::nodeClicked, this, [this] { runGuarded([this] { reloadShownGoods(); }); });
-    connect(ListHistory, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        runGuarded([this, item] {
-            TreeView1->selectById(item->data(Qt::UserRole).toInt());
-            reloadShownGoods();
-        });
-    });
+    connect(m_categoryTab, &GoodsCategoryTab::categoryChosen, this, [this] { runGuarded([this] { reloadShownGoods(); }); });
     if (RadioButtonJh)
         connect(RadioButtonJh, &QRadioButton::toggled, this, [this] {
             if (recentShown())
                 runGuarded([this] { reloadRecent(); });
         });
-    if (queries.categories)
-        connect(queries.categories, &NamedQuery::resultChanged, this, [this] { fillHistory(); });
 }
 
 QString TF_GoodsPicker::pickRefusal(const DataGrid& /*grid*/, int /*row*/) const
@@ -315,9 +298,7 @@ void TF_GoodsPicker::FormActivate()
     if (DBGridRecent)
         DBGridRecent->clearFilter();
     openQuery(m_queries.allGoods, allGoodsSql(m_byFrequency));
-    openQuery(m_queries.categories, m_queries.categories->designSql());
-    if (QTreeWidgetItem* leaf = TreeView1->firstLeaf())
-        TreeView1->selectById(TreeView1->idOf(leaf));
+    m_categoryTab->reload();
     if (m_texts.clearScratchOnOpen)
         clearTempSpxf();
     reloadPicked(false);
@@ -340,7 +321,7 @@ void TF_GoodsPicker::reloadShownGoods()
 
 void TF_GoodsPicker::reloadCategoryGoods()
 {
-    openQuery(m_queries.categoryGoods, categoryGoodsSql(TreeView1->currentCode(), m_byFrequency));
+    openQuery(m_queries.categoryGoods, categoryGoodsSql(m_categoryTab->currentCode(), m_byFrequency));
 }
 
 void TF_GoodsPicker::reloadRecent()
@@ -353,18 +334,6 @@ void TF_GoodsPicker::reloadPicked(bool toLast)
     openQuery(m_queries.picked, pickedSql());
     if (toLast && !m_queries.picked->isEmpty())
         m_queries.picked->setCurrentRow(m_queries.picked->rowCount() - 1);
-}
-
-void TF_GoodsPicker::fillHistory()
-{
-    ListHistory->clear();
-    const NamedQuery* q = m_queries.categories;
-    if (!q->isOpen())
-        return;
-    for (int r = 0; r < q->rowCount(); ++r) {
-        auto* item = new QListWidgetItem(q->value(r, QStringLiteral("gc_name")), ListHistory);
-        item->setData(Qt::UserRole, q->value(r, QStringLiteral("gc_cid")).toInt());
-    }
 }
 
 void TF_GoodsPicker::applyKey()

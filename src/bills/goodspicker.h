@@ -26,6 +26,7 @@
 #include <QVector>
 
 class CategoryTree;
+class GoodsCategoryTab;
 class DataGrid;
 class QHBoxLayout;
 class NamedQuery;
@@ -169,11 +170,11 @@ private:
     void reloadCategoryGoods();
     void reloadRecent();
     void reloadPicked(bool toLast);
-    void fillHistory();
     void applyKey();
 
     Texts m_texts;
     Queries m_queries;
     bool m_byFrequency = true;
     QHBoxLayout* m_keyRow = nullptr;
+    GoodsCategoryTab* m_categoryTab = nullptr;
 };

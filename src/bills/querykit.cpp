@@ -129,10 +129,8 @@ QString QueryExtraFilters::sql(const QString& prefix) const
     return s;
 }
 
-namespace {
-
-void previewRows(const ReportListSpec& spec, const ResultSet& rows, const QList<QPair<QString, QString>>& variables,
-                 QWidget* parent)
+void previewListRows(const ReportListSpec& spec, const ResultSet& rows, const QList<ListVariable>& variables,
+                     QWidget* parent)
 {
     Report report;
     report.setLayout(reportListLayout(spec));
@@ -143,27 +141,29 @@ void previewRows(const ReportListSpec& spec, const ResultSet& rows, const QList<
     report.preview(parent);
 }
 
-QList<QPair<QString, QString>> periodVariables(const QueryPeriod& period)
+namespace {
+
+QList<ListVariable> periodVariables(const QueryPeriod& period)
 {
     return {{QStringLiteral("date1"), period.d1()}, {QStringLiteral("date2"), period.d2()}};
 }
 
 }  // namespace
 
-void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent)
+void previewGridList(const ReportListSpec& spec, const DataGrid* grid, const QList<ListVariable>& variables,
+                     QWidget* parent)
 {
-    previewRows(spec, grid->shownResult(), periodVariables(period), parent);
+    previewListRows(spec, grid->shownResult(), variables, parent);
 }
 
-void previewGridList(const ReportListSpec& spec, const DataGrid* grid,
-                     const QList<QPair<QString, QString>>& variables, QWidget* parent)
+void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent)
 {
-    previewRows(spec, grid->shownResult(), variables, parent);
+    previewGridList(spec, grid, periodVariables(period), parent);
 }
 
 void previewQueryList(const ReportListSpec& spec, const ResultSet& rows, const QueryPeriod& period, QWidget* parent)
 {
-    previewRows(spec, rows, periodVariables(period), parent);
+    previewListRows(spec, rows, periodVariables(period), parent);
 }
 
 ReportListColumn listColumn(const char* caption, const char* field, double width)

@@ -10,9 +10,9 @@
 
 #include <QFrame>
 #include <QList>
-#include <QPair>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class CategoryTree;
 class DataGrid;
@@ -73,13 +73,19 @@ ReportListColumn listNumber(const char* caption, const char* field, double width
 // The "序号" column: each row's number, 1 first, centred.
 ReportListColumn listRowNumber(double width = 10);
 
+// A report variable of a list print: its name and the text it prints (quoted when set).
+using ListVariable = std::pair<QString, QString>;
+
+// Previews the list report of `spec` over `rows`, with each variable set to its text in quotes.
+void previewListRows(const ReportListSpec& spec, const ResultSet& rows, const QList<ListVariable>& variables,
+                     QWidget* parent);
+// The same over the rows the grid shows.
+void previewGridList(const ReportListSpec& spec, const DataGrid* grid, const QList<ListVariable>& variables,
+                     QWidget* parent);
 // Previews the list report of `spec` over the rows the grid shows, with date1 and date2 set to
 // the period's dates in quotes.
 void previewQueryList(const ReportListSpec& spec, const DataGrid* grid, const QueryPeriod& period, QWidget* parent);
-// The same with report variables of the window's own: (name, plain text), quoted here.
-void previewGridList(const ReportListSpec& spec, const DataGrid* grid,
-                     const QList<QPair<QString, QString>>& variables, QWidget* parent);
-// Like the first, over rows the window prepared (sorted for the print, say).
+// The same over rows the window prepared (sorted for the print, say).
 void previewQueryList(const ReportListSpec& spec, const ResultSet& rows, const QueryPeriod& period, QWidget* parent);
 
 // addMenuItem (a named menu item running guarded) comes from bills/billparts.h.

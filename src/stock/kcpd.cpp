@@ -1,5 +1,6 @@
 #include "stock/kcpd.h"
 
+#include "bills/querykit.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
@@ -12,6 +13,8 @@
 #include "platform/msgbox.h"
 #include "shell/commands.h"
 #include "stock/kcpd_add.h"
+#include "stock/kcpd_cx.h"
+#include "stock/kcpd_mx.h"
 #include "stock/kcpd_pd.h"
 #include "stock/kcpd_sele.h"
 #include "stock/kcpd_tb.h"
@@ -61,6 +64,41 @@ QString kcpdHistorySql(const QString& from, const QString& to, const QString& ck
     return sql + QStringLiteral(" order by a.gl_djh");
 }
 
+QString kcpdSheetPrintSql(const QString& djh)
+{
+    return QStringLiteral("select a.id,a.pd_sl,a.kc_sl,a.g_sn,a.gl_djh,b.g_name,b.dw_name,b.gg_name,b.g_sccs,c.gc_name "
+                          "from jxc_kcpd a,jxc_goods b,jxc_goodsclass c where a.g_sn=b.g_sn and b.gc_sn=c.gc_sn and "
+                          "a.gl_djh=%1 order by a.id")
+        .arg(sqlText(djh));
+}
+
+ReportListSpec kcpdSheetPrint()
+{
+    return {.title = QStringLiteral("库存盘点单"),
+            .columns = {listColumn("商品名称", "g_name", 40), listColumn("商品编号", "g_sn", 26),
+                        listColumn("单位", "dw_name", 12), listColumn("款型说明", "gg_name", 26),
+                        listColumn("商品类别", "gc_name", 22), listNumber("盘点数量", "pd_sl", 20, false),
+                        listNumber("库存数量", "kc_sl", 20, false)},
+            .headerLines = {QStringLiteral("盘点日期：[jhDate]    仓库名称：[ckName]    操作员：[aName]"),
+                            QStringLiteral("备注：[dNote]")},
+            .summaryLines = {}};
+}
+
+ReportListSpec kcpdHistoryPrint()
+{
+    return {.title = QStringLiteral("历史盘点查询"),
+            .columns = {listColumn("盘点单号", "gl_djh", 30), listColumn("盘点日期", "pd_rq", 20),
+                        listColumn("商品编号", "g_sn", 24), listColumn("商品名称", "g_name", 36),
+                        listColumn("商品类别", "gc_name", 18), listColumn("单位", "dw_name", 10),
+                        listColumn("款型说明", "gg_name", 20), listNumber("盘点数量", "pd_sl", 16, false),
+                        listNumber("库存数量", "kc_sl", 16, false), listNumber("数量差值", "cysl", 16, false),
+                        listColumn("仓库名称", "ck_name", 20)},
+            .headerLines = {QStringLiteral("盘点日期：[date1] 至 [date2]    仓库名称：[ckName]    操作员：[aName]"),
+                            QStringLiteral("打印时间：[DATE] [TIME]")},
+            .summaryLines = {QStringLiteral("记录数：[COUNT(<frxDBDataset1>)]")},
+            .landscape = true};
+}
+
 void fillOperatorCombo(CodeComboBox* combo)
 {
     combo->clear();
@@ -91,6 +129,9 @@ TF_Kcpd::TF_Kcpd(QWidget* parent) : TF_Form(parent)
     btnAddGoods = tool("btnAddGoods", QStringLiteral("新增商品"));
     btnModiGoods = tool("btnModiGoods", QStringLiteral("修改商品"));
     btnDelGoods = tool("btnDelGoods", QStringLiteral("删除商品"));
+    btnView = tool("btnView", QStringLiteral("查看单据"));
+    btnCx = tool("btnCx", QStringLiteral("高级查询"));
+    btnMx = tool("btnMx", QStringLiteral("查看详细数量"));
     btnTb = tool("btnTb", QStringLiteral("库存同步"));
     btnExit = tool("btnExit", QStringLiteral("退出"));
 
@@ -136,7 +177,8 @@ TF_Kcpd::TF_Kcpd(QWidget* parent) : TF_Form(parent)
     auto* page1 = new QWidget;
     page1->setObjectName(QStringLiteral("cxTab1"));
     auto* bar = new QHBoxLayout;
-    for (QToolButton* b : {btnAdd, btnModi, btnDel, btnPd, btnAddGoods, btnModiGoods, btnDelGoods, btnTb, btnExit})
+    for (QToolButton* b : {btnAdd, btnModi, btnDel, btnPd, btnAddGoods, btnModiGoods, btnDelGoods, btnView, btnCx, btnMx, btnTb,
+                           btnExit})
         bar->addWidget(b);
     bar->addStretch(1);
     auto* col1 = new QVBoxLayout(page1);
@@ -166,6 +208,10 @@ TF_Kcpd::TF_Kcpd(QWidget* parent) : TF_Form(parent)
     comUser = new CodeComboBox(page2);
     comUser->setObjectName(QStringLiteral("comUser"));
     btnQuery = namedButton(page2, "btnQuery", QStringLiteral("查询"));
+    btnView2 = namedButton(page2, "btnView2", QStringLiteral("查看单据"));
+    btnPrint2 = namedButton(page2, "btnPrint2", QStringLiteral("打印"));
+    btnMx2 = namedButton(page2, "btnMx2", QStringLiteral("查看详细数量"));
+    btnExit2 = namedButton(page2, "btnExit2", QStringLiteral("退出"));
     cxGrid3 = new DataGrid(page2);
     cxGrid3->setObjectName(QStringLiteral("cxGrid3"));
     cxGrid3->addColumn(QStringLiteral("gl_djh"), QStringLiteral("盘点单号"), 120).footerText(QStringLiteral("合计："));
@@ -190,7 +236,8 @@ TF_Kcpd::TF_Kcpd(QWidget* parent) : TF_Form(parent)
     filter->addWidget(comCk);
     filter->addWidget(new QLabel(QStringLiteral("操作员："), page2));
     filter->addWidget(comUser);
-    filter->addWidget(btnQuery);
+    for (QPushButton* b : {btnQuery, btnView2, btnPrint2, btnMx2, btnExit2})
+        filter->addWidget(b);
     filter->addStretch(1);
     auto* col2 = new QVBoxLayout(page2);
     col2->addLayout(filter);
@@ -212,6 +259,14 @@ TF_Kcpd::TF_Kcpd(QWidget* parent) : TF_Form(parent)
     onClicked(btnTb, [] { showForm(F_Kcpd_tb); });
     onClicked(btnExit, [this] { close(); });
     onClicked(btnQuery, [this] { btnQueryClick(); });
+    onClicked(btnView, [this] { btnViewClick(); });
+    onClicked(btnCx, [this] { btnCxClick(); });
+    onClicked(btnMx, [this] { btnMxClick(); });
+    onClicked(btnView2, [this] { btnView2Click(); });
+    onClicked(btnPrint2, [this] { btnPrint2Click(); });
+    onClicked(btnMx2, [this] { btnMx2Click(); });
+    onClicked(btnExit2, [this] { close(); });
+    connect(cxGrid3, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnView2Click(); }); });
     addDatePresetMenu(btnDates, tdate1, tdate2, [this] { runGuarded([this] { btnQueryClick(); }); });
     connect(cxGrid1, &DataGrid::rowClicked, this, [this] { runGuarded([this] { showLines(); }); });
     connect(cxGrid1, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnAddGoodsClick(); }); });
@@ -341,6 +396,73 @@ void TF_Kcpd::btnQueryClick()
                              comCk->currentIndex() >= 0 ? getComboCode(comCk, comCk->currentIndex()) : QString(), op));
 }
 
+void TF_Kcpd::btnCxClick()
+{
+    showForm(F_Kcpd_Cx);
+    openQuery(DataModule->Q_Kcpd, kcpdSheetsSql(F_Kcpd_Cx->filters()));
+    showLines();
+}
+
+void TF_Kcpd::previewSheet(const QString& djh, const QString& date, const QString& aName, const QString& ckName,
+                           const QString& note)
+{
+    previewListRows(kcpdSheetPrint(), openSelect(kcpdSheetPrintSql(djh)),
+                    {{QStringLiteral("jhDate"), date},
+                     {QStringLiteral("aName"), aName},
+                     {QStringLiteral("ckName"), ckName},
+                     {QStringLiteral("dNote"), note}},
+                    this);
+}
+
+void TF_Kcpd::btnViewClick()
+{
+    const NamedQuery* q = DataModule->Q_Kcpd;
+    if (q->isEmpty())
+        return;
+    previewSheet(q->fieldByName(QStringLiteral("gl_djh")), q->fieldByName(QStringLiteral("rq")),
+                 q->fieldByName(QStringLiteral("aname")), q->fieldByName(QStringLiteral("ckname")),
+                 q->fieldByName(QStringLiteral("dnote")));
+}
+
+void TF_Kcpd::btnView2Click()
+{
+    const NamedQuery* q = DataModule->Q_Kcpd2;
+    if (q->isEmpty())
+        return;
+    previewSheet(q->fieldByName(QStringLiteral("gl_djh")), q->fieldByName(QStringLiteral("pd_rq")),
+                 q->fieldByName(QStringLiteral("a_name")), q->fieldByName(QStringLiteral("ck_name")),
+                 q->fieldByName(QStringLiteral("pd_note")));
+}
+
+void TF_Kcpd::btnPrint2Click()
+{
+    previewGridList(kcpdHistoryPrint(), cxGrid3,
+                    {{QStringLiteral("date1"), tdate1->date().toString(QStringLiteral("yyyy-MM-dd"))},
+                     {QStringLiteral("date2"), tdate2->date().toString(QStringLiteral("yyyy-MM-dd"))},
+                     {QStringLiteral("ckName"), comCk->currentText()},
+                     {QStringLiteral("aName"), comUser->currentText()}},
+                    this);
+}
+
+void TF_Kcpd::showDetail(NamedQuery* lines)
+{
+    if (!lines->isOpen() || lines->isEmpty())
+        return;
+    curGoodsSn = lines->fieldByName(QStringLiteral("g_sn"));
+    paramValue = lines->fieldByName(QStringLiteral("id"));
+    showForm(F_Kcpd_Mx);
+}
+
+void TF_Kcpd::btnMxClick()
+{
+    showDetail(DataModule->Q_Kcpd1);
+}
+
+void TF_Kcpd::btnMx2Click()
+{
+    showDetail(DataModule->Q_Kcpd2);
+}
+
 void registerStockCountWindows()
 {
     registerForm(QStringLiteral("TF_Kcpd"), F_Kcpd);
@@ -348,4 +470,6 @@ void registerStockCountWindows()
     registerForm(QStringLiteral("TF_Kcpd_Sele"), F_Kcpd_Sele);
     registerForm(QStringLiteral("TF_Kcpd_Pd"), F_Kcpd_Pd);
     registerForm(QStringLiteral("TF_Kcpd_tb"), F_Kcpd_tb);
+    registerForm(QStringLiteral("TF_Kcpd_Mx"), F_Kcpd_Mx);
+    registerForm(QStringLiteral("TF_Kcpd_Cx"), F_Kcpd_Cx);
 }

@@ -1,5 +1,6 @@
 #include "stock/kcpd_add.h"
 
+#include "bills/categorytab.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
 #include "data/globals.h"
@@ -19,17 +20,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 TF_Kcpd_Add* F_Kcpd_Add = nullptr;
 
-QString kcpdGoodsSql(const QString& djh, const QString& ckSn)
+QString kcpdGoodsSql(const QString& djh, const QString& ckSn, const QString* gcSn)
 {
+    const QString category = gcSn ? QStringLiteral(" and gc_sn=") + sqlText(*gcSn) : QString();
     return QStringLiteral("select b.kc_sl,c.* from jxc_kcsp b,(select * from (select g_sn,g_name,g_jm,dw_name,gg_name "
-                          "from jxc_goods where g_jy=0 and g_sn<>'00000000') a left outer join (select distinct g_sn "
+                          "from jxc_goods where g_jy=0 and g_sn<>'00000000'%3) a left outer join (select distinct g_sn "
                           "as gsn from jxc_kcpd where gl_djh=%1) d on a.g_sn=d.gsn) c where b.g_sn=c.g_sn and "
                           "b.ck_sn=%2 order by b.g_sn")
-        .arg(sqlText(djh), sqlText(ckSn));
+        .arg(sqlText(djh), sqlText(ckSn), category);
 }
 
 QString kcpdCountedSql(const QString& djh)
@@ -65,18 +68,31 @@ TF_Kcpd_Add::TF_Kcpd_Add(QWidget* parent) : TF_Form(parent)
     btnModi = namedButton(this, "btnModi", QStringLiteral("修改"));
     btnDel = namedButton(this, "btnDel", QStringLiteral("删除"));
 
-    cxGrid1 = new DataGrid(this);
-    cxGrid1->setObjectName(QStringLiteral("cxGrid1"));
-    cxGrid1->addColumn(QStringLiteral("g_sn"), QStringLiteral("商品编号"), 100);
-    cxGrid1->addColumn(QStringLiteral("g_name"), QStringLiteral("商品名称"), 150);
-    cxGrid1->addColumn(QStringLiteral("dw_name"), QStringLiteral("单位"));
-    cxGrid1->addColumn(QStringLiteral("gg_name"), QStringLiteral("款型说明"));
-    cxGrid1->addColumn(QStringLiteral("kc_sl"), QStringLiteral("库存数量"));
-    cxGrid1->setQuery(DataModule ? DataModule->Q_KcpdGoods : nullptr);
-    cxGrid1->setCellStyle([this](int row, const QString&, CellStyle& style) {
-        if (!cxGrid1->value(row, QStringLiteral("gsn")).isEmpty())
-            style.text = Qt::red;
-    });
+    // Both goods lists show the one goods query, loaded for the tab shown; goods already
+    // counted on the sheet are drawn red.
+    auto goodsGrid = [this](const char* name) {
+        auto* grid = new DataGrid;
+        grid->setObjectName(QLatin1String(name));
+        grid->addColumn(QStringLiteral("g_sn"), QStringLiteral("商品编号"), 100);
+        grid->addColumn(QStringLiteral("g_name"), QStringLiteral("商品名称"), 150);
+        grid->addColumn(QStringLiteral("dw_name"), QStringLiteral("单位"));
+        grid->addColumn(QStringLiteral("gg_name"), QStringLiteral("款型说明"));
+        grid->addColumn(QStringLiteral("kc_sl"), QStringLiteral("库存数量"));
+        grid->setQuery(DataModule ? DataModule->Q_KcpdGoods : nullptr);
+        grid->setCellStyle([grid](int row, const QString&, CellStyle& style) {
+            if (!grid->value(row, QStringLiteral("gsn")).isEmpty())
+                style.text = Qt::red;
+        });
+        connect(grid, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnOKClick(); }); });
+        return grid;
+    };
+    cxGrid1 = goodsGrid("cxGrid1");
+    cxGrid3 = goodsGrid("cxGrid3");
+    categoryTab = new GoodsCategoryTab(DataModule ? DataModule->Q_GClass : nullptr, cxGrid3);
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->addTab(cxGrid1, QStringLiteral("商品清单"));
+    PageControl1->addTab(categoryTab, QStringLiteral("商品列表"));
     cxGrid2 = new DataGrid(this);
     cxGrid2->setObjectName(QStringLiteral("cxGrid2"));
     cxGrid2->addColumn(QStringLiteral("g_sn"), QStringLiteral("商品编号"), 100).footerText(QStringLiteral("合计："));
@@ -104,8 +120,7 @@ TF_Kcpd_Add::TF_Kcpd_Add(QWidget* parent) : TF_Form(parent)
     left->addLayout(head);
     left->addWidget(notice);
     left->addLayout(search);
-    left->addWidget(new QLabel(QStringLiteral("商品清单"), this));
-    left->addWidget(cxGrid1, 1);
+    left->addWidget(PageControl1, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("已盘商品"), this));
     right->addWidget(cxGrid2, 1);
@@ -118,12 +133,13 @@ TF_Kcpd_Add::TF_Kcpd_Add(QWidget* parent) : TF_Form(parent)
     onClicked(btnModi, [this] { btnModiClick(); });
     onClicked(btnDel, [this] { btnDelClick(); });
     onClicked(btnReturn, [this] { close(); });
-    connect(cxGrid1, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnOKClick(); }); });
     connect(cxGrid2, &DataGrid::rowDoubleClicked, this, [this] { runGuarded([this] { btnModiClick(); }); });
-    connect(tkey, &QLineEdit::textChanged, this, [this](const QString& text) {
-        cxGrid1->setSearch(text, {QStringLiteral("g_name"), QStringLiteral("g_jm"), QStringLiteral("g_sn"),
-                                  QStringLiteral("gg_name")});
+    connect(tkey, &QLineEdit::textChanged, this, [this] { applyKey(); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (!m_loading)
+            runGuarded([this] { openGoods(); });
     });
+    connect(categoryTab, &GoodsCategoryTab::categoryChosen, this, [this] { runGuarded([this] { openGoods(); }); });
     connect(comCk, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_loading)
             runGuarded([this] { openGoods(); });
@@ -158,15 +174,35 @@ void TF_Kcpd_Add::FormActivate()
         comCk->setCurrentIndex(comCk->count() > 0 ? 0 : -1);
     }
     tkey->clear();
+    PageControl1->setCurrentIndex(0);
+    categoryTab->PageControl2->setCurrentIndex(0);
+    categoryTab->reload();
     m_loading = false;
     openGoods();
     openCounted();
 }
 
+DataGrid* TF_Kcpd_Add::shownGoods() const
+{
+    return PageControl1->currentIndex() == 0 ? cxGrid1 : cxGrid3;
+}
+
 void TF_Kcpd_Add::openGoods()
 {
     const KcpdSheet s = sheet();
-    openQuery(DataModule->Q_KcpdGoods, kcpdGoodsSql(s.djh, s.ckSn));
+    if (PageControl1->currentIndex() == 0) {
+        openQuery(DataModule->Q_KcpdGoods, kcpdGoodsSql(s.djh, s.ckSn));
+    } else {
+        const QString category = categoryTab->currentCode();
+        openQuery(DataModule->Q_KcpdGoods, kcpdGoodsSql(s.djh, s.ckSn, &category));
+    }
+    applyKey();
+}
+
+void TF_Kcpd_Add::applyKey()
+{
+    shownGoods()->setSearch(tkey->text(), {QStringLiteral("g_name"), QStringLiteral("g_jm"), QStringLiteral("g_sn"),
+                                           QStringLiteral("gg_name")});
 }
 
 void TF_Kcpd_Add::openCounted()
@@ -180,9 +216,10 @@ void TF_Kcpd_Add::openCounted()
 
 void TF_Kcpd_Add::btnOKClick()
 {
-    if (cxGrid1->rowCount() == 0 || cxGrid1->currentRow() < 0)
+    const DataGrid* grid = shownGoods();
+    if (grid->rowCount() == 0 || grid->currentRow() < 0)
         return;
-    const QString goods = cxGrid1->value(cxGrid1->currentRow(), QStringLiteral("g_sn"));
+    const QString goods = grid->value(grid->currentRow(), QStringLiteral("g_sn"));
     if (findKcpdLine(gldjh->text(), goods) != 0) {
         if (!msgYesNo(QStringLiteral("\"%1\"在仓库\"%2\"中已经存在，是否要修改盘点数量?").arg(goods, comCk->currentText()), this))
             return;
@@ -227,5 +264,6 @@ void TF_Kcpd_Add::btnDelClick()
 void TF_Kcpd_Add::FormClose()
 {
     DataModule->Q_KcpdGoods->close();
+    DataModule->Q_GClass->close();
     DataModule->Q_KcpdLines->close();
 }

@@ -7,14 +7,17 @@
 
 class CodeComboBox;
 class DataGrid;
+class GoodsCategoryTab;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 
 // The goods a count sheet of a warehouse can count (with the warehouse stock), those already
-// counted on the sheet marked by a non-empty gsn.
-QString kcpdGoodsSql(const QString& djh, const QString& ckSn);
+// counted on the sheet marked by a non-empty gsn; with a category, only the goods of that
+// category.
+QString kcpdGoodsSql(const QString& djh, const QString& ckSn, const QString* gcSn = nullptr);
 // The counted lines of a sheet.
 QString kcpdCountedSql(const QString& djh);
 
@@ -29,7 +32,10 @@ public:
     QLabel* aname = nullptr;
     QLineEdit* tnote = nullptr;
     QLineEdit* tkey = nullptr;
+    QTabWidget* PageControl1 = nullptr;  // "商品清单", "商品列表"
     DataGrid* cxGrid1 = nullptr;  // goods of the warehouse
+    GoodsCategoryTab* categoryTab = nullptr;
+    DataGrid* cxGrid3 = nullptr;  // goods of the warehouse in the chosen category
     QPushButton* btnOK = nullptr;
     DataGrid* cxGrid2 = nullptr;  // counted goods
     QPushButton* btnReturn = nullptr;
@@ -43,13 +49,18 @@ public:
     void btnModiClick();
     void btnDelClick();
     void openCounted();
+    // Reloads the goods list of the shown tab.
     void openGoods();
+    // The goods list of the shown tab.
+    DataGrid* shownGoods() const;
 
 protected:
     void FormActivate() override;
     void FormClose() override;
 
 private:
+    void applyKey();
+
     bool m_loading = false;
 };
 

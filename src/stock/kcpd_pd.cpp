@@ -1,5 +1,6 @@
 #include "stock/kcpd_pd.h"
 
+#include "bills/querykit.h"
 #include "data/datamodule.h"
 #include "data/namedquery.h"
 #include "data/values.h"
@@ -111,6 +112,7 @@ TF_Kcpd_Pd::TF_Kcpd_Pd(QWidget* parent) : TF_Form(parent)
     cxGrid3->addColumn(QStringLiteral("ck_name"), QStringLiteral("仓库名称"));
     cxGrid3->setQuery(DataModule ? DataModule->Q_KcpdWp : nullptr);
     btnBack3 = namedButton(this, "btnBack3", QStringLiteral("返回"));
+    btnPrint3 = namedButton(this, "btnPrint3", QStringLiteral("打印"));
 
     cxGrid4 = new DataGrid(this);
     cxGrid4->setObjectName(QStringLiteral("cxGrid4"));
@@ -122,6 +124,7 @@ TF_Kcpd_Pd::TF_Kcpd_Pd(QWidget* parent) : TF_Form(parent)
     cxGrid4->setQuery(DataModule ? DataModule->Q_KcpdCy : nullptr);
     btnPrev4 = namedButton(this, "btnPrev4", QStringLiteral("上一步"));
     btnXz = namedButton(this, "btnXz", QStringLiteral("修正库存"));
+    btnPrint4 = namedButton(this, "btnPrint4", QStringLiteral("打印"));
     btnExit = namedButton(this, "btnExit", QStringLiteral("退出"));
 
     auto* page1 = new QWidget;
@@ -147,8 +150,8 @@ TF_Kcpd_Pd::TF_Kcpd_Pd(QWidget* parent) : TF_Form(parent)
     steps->setObjectName(QStringLiteral("steps"));
     steps->addWidget(page1);
     steps->addWidget(page2);
-    steps->addWidget(stepPage(QStringLiteral("未盘商品列表"), cxGrid3, {btnBack3}));
-    steps->addWidget(stepPage(QStringLiteral("盘点差异表"), cxGrid4, {btnPrev4, btnXz}));
+    steps->addWidget(stepPage(QStringLiteral("未盘商品列表"), cxGrid3, {btnBack3, btnPrint3}));
+    steps->addWidget(stepPage(QStringLiteral("盘点差异表"), cxGrid4, {btnPrev4, btnXz, btnPrint4}));
     auto* main = new QVBoxLayout(this);
     main->addWidget(steps, 1);
     main->addLayout(buttonRow({btnExit}));
@@ -175,7 +178,32 @@ TF_Kcpd_Pd::TF_Kcpd_Pd(QWidget* parent) : TF_Form(parent)
     onClicked(btnBack3, [this] { steps->setCurrentIndex(1); });
     onClicked(btnPrev4, [this] { steps->setCurrentIndex(1); });
     onClicked(btnXz, [this] { btnXzClick(); });
+    onClicked(btnPrint3, [this] { btnPrint3Click(); });
+    onClicked(btnPrint4, [this] { btnPrint4Click(); });
     onClicked(btnExit, [this] { close(); });
+}
+
+void TF_Kcpd_Pd::btnPrint3Click()
+{
+    previewGridList({.title = QStringLiteral("未盘商品信息"),
+                     .columns = {listColumn("商品编号", "g_sn", 28), listColumn("商品名称", "g_name", 45),
+                                 listColumn("单位", "dw_name", 14), listColumn("款型说明", "gg_name", 30),
+                                 listNumber("库存数量", "kc_sl", 20, false), listColumn("仓库名称", "ck_name", 28)},
+                     .headerLines = {QStringLiteral("打印时间：[DATE] [TIME]")},
+                     .summaryLines = {QStringLiteral("记录数：[COUNT(<frxDBDataset1>)]")}},
+                    cxGrid3, {}, this);
+}
+
+void TF_Kcpd_Pd::btnPrint4Click()
+{
+    previewGridList({.title = QStringLiteral("库存盘点差异"),
+                     .columns = {listColumn("商品编号", "g_sn", 26), listColumn("商品名称", "g_name", 40),
+                                 listColumn("单位", "dw_name", 12), listColumn("款型说明", "gg_name", 26),
+                                 listNumber("盘点数量", "pd_sl", 18, false), listNumber("库存数量", "kc_sl", 18, false),
+                                 listNumber("差异数量", "cysl", 18, false), listColumn("所在仓库", "ck_name", 24)},
+                     .headerLines = {QStringLiteral("打印时间：[DATE] [TIME]")},
+                     .summaryLines = {QStringLiteral("记录数：[COUNT(<frxDBDataset1>)]")}},
+                    cxGrid4, {}, this);
 }
 
 void TF_Kcpd_Pd::FormActivate()

@@ -42,10 +42,12 @@ public:
     // Step 3: stock not counted.
     DataGrid* cxGrid3 = nullptr;
     QPushButton* btnBack3 = nullptr;
+    QPushButton* btnPrint3 = nullptr;
     // Step 4: the differences.
     DataGrid* cxGrid4 = nullptr;
     QPushButton* btnPrev4 = nullptr;
     QPushButton* btnXz = nullptr;
+    QPushButton* btnPrint4 = nullptr;
     QPushButton* btnExit = nullptr;
 
     void btnQueryClick();
@@ -56,6 +58,9 @@ public:
     void modifyCountClick();  // "修改数量(&Y)"
     void btnSlOKClick();
     void btnXzClick();
+    // "打印" of step 3 ("未盘商品信息") and of step 4 ("库存盘点差异"): previews of the lists.
+    void btnPrint3Click();
+    void btnPrint4Click();
 
 protected:
     void FormActivate() override;

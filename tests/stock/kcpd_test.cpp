@@ -1,5 +1,7 @@
 // Stock counts: count sheets and their lines, the choice of sheets, the correction of the stock
 // to the count, and the synchronisation of the goods' totals with the warehouse stock.
+#include "bills/categorytab.h"
+#include "data/clock.h"
 #include "data/datamodule.h"
 #include "data/database.h"
 #include "data/textrules.h"
@@ -8,9 +10,12 @@
 #include "platform/codecombo.h"
 #include "platform/datagrid.h"
 #include "platform/msgbox.h"
+#include "platform/report.h"
 #include "platform/sizecolorgrid.h"
 #include "stock/kcpd.h"
 #include "stock/kcpd_add.h"
+#include "stock/kcpd_cx.h"
+#include "stock/kcpd_mx.h"
 #include "stock/kcpd_pd.h"
 #include "stock/kcpd_sele.h"
 #include "stock/kcpd_tb.h"
@@ -25,6 +30,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QDateEdit>
+#include <QTest>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -356,4 +365,161 @@ TEST(KcpdWindow, SynchronisationCopiesTheDatabaseFirstAndStopsWhenTheCopyFails)
                                                "备份成功！备份文件保存在" + copy, "同步完成！"}));
     EXPECT_TRUE(QFileInfo(copy).isFile());
     EXPECT_EQ(selectValue("select g_kc from jxc_goods where g_sn='" + s.boot + "'"), "4");
+}
+
+namespace {
+
+// Every preview a window asks for, as the texts of its first page.
+struct PreviewLog {
+    QStringList pages;
+    PreviewLog()
+    {
+        setReportInterceptor([this](ReportJob& job) {
+            pages << job.report->prepare().pageTexts(0).join(u'|');
+            return false;
+        });
+    }
+    ~PreviewLog() { setReportInterceptor({}); }
+};
+
+}  // namespace
+
+TEST(KcpdWindow, EntryCountsFromTheCategoryTab)
+{
+    CountWindows s;
+    TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd_Add"), [&](TF_Form* a) {
+        auto* e = static_cast<TF_Kcpd_Add*>(a);
+        e->PageControl1->setCurrentIndex(1);
+        // The category chosen at opening shows its goods only; a click in the flat list shows another's.
+        ASSERT_EQ(e->cxGrid3->rowCount(), 1);
+        GoodsCategoryTab* tab = e->categoryTab;
+        tab->PageControl2->setCurrentIndex(1);
+        const QList<QListWidgetItem*> boots = tab->ListHistory->findItems(QStringLiteral("靴子类"), Qt::MatchExactly);
+        ASSERT_EQ(boots.size(), 1);
+        QTest::mouseClick(tab->ListHistory->viewport(), Qt::LeftButton, {},
+                          tab->ListHistory->visualItemRect(boots.first()).center());
+        ASSERT_EQ(e->cxGrid3->rowCount(), 1);
+        EXPECT_EQ(e->cxGrid3->value(0, QStringLiteral("g_sn")), s.boot);
+        // The key box filters the list shown.
+        QTest::keyClicks(e->tkey, QStringLiteral("凉"));
+        EXPECT_EQ(e->cxGrid3->rowCount(), 0);
+        e->tkey->clear();
+        // "确定" counts the goods of the shown list.
+        TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd_Sele"),
+                                   [](TF_Form* d) { static_cast<TF_Kcpd_Sele*>(d)->btnOK->click(); });
+        e->btnOK->click();
+        EXPECT_EQ(e->cxGrid2->rowCount(), 1);
+        a->close();
+    });
+    modeFlag = QStringLiteral("add");
+    showForm(F_Kcpd_Add);
+    EXPECT_EQ(rows("select g_sn,kc_sl,pd_sl from jxc_kcpd"), s.boot + "|4|4");
+}
+
+TEST(KcpdWindow, DetailSearchAndPreviews)
+{
+    CountWindows s;
+    const QString shop2 = s.shop.warehouse("二号仓");
+    s.shop.receipt().warehouse(shop2).line(s.boot, 50, {{"均码", "统一", 1}}).post();
+    CountBuilder sheet = s.shop.count();
+    sheet.line(s.sandal, {{"39", "黑色", 4}});
+    Clock::setFixed(Clock::now().addSecs(1));
+    CountBuilder other = s.shop.count().warehouse(shop2);
+    other.asStock(s.boot);
+    PreviewLog previews;
+
+    TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd"), [&](TF_Form* f) {
+        auto* w = static_cast<TF_Kcpd*>(f);
+        ASSERT_EQ(w->cxGrid1->rowCount(), 2);
+        ASSERT_TRUE(DataModule->Q_Kcpd->locate(QStringLiteral("gl_djh"), sheet.number()));
+        w->showLines();
+
+        // The detail of the line: the variant counted as 0 has no row; the surplus at the sale price.
+        TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd_Mx"), [&](TF_Form* m) {
+            auto* d = static_cast<TF_Kcpd_Mx*>(m);
+            ASSERT_EQ(d->cxGrid1->rowCount(), 1);
+            EXPECT_EQ(d->cxGrid1->value(0, QStringLiteral("t_oldsl")) + "/" + d->cxGrid1->value(0, QStringLiteral("t_sl")) +
+                          "/" + d->cxGrid1->value(0, QStringLiteral("cysl")) + "/" +
+                          d->cxGrid1->value(0, QStringLiteral("cyje")),
+                      "3/4/1/160");
+            d->btnPrint->click();
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        w->btnMx->click();
+        EXPECT_TRUE(curGoodsSn.isEmpty());
+        EXPECT_TRUE(paramValue.isEmpty());
+
+        w->btnView->click();
+
+        // The search keeps the sheets of the chosen warehouse, also when left with Esc.
+        TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd_Cx"), [&](TF_Form* c) {
+            auto* x = static_cast<TF_Kcpd_Cx*>(c);
+            EXPECT_EQ(x->date1->date(), QDate(2013, 5, 1));
+            x->comCk->setCurrentIndex(x->comCk->findText(QStringLiteral("二号仓")));
+            QTest::keyClick(x, Qt::Key_Escape);
+        });
+        w->btnCx->click();
+        ASSERT_EQ(w->cxGrid1->rowCount(), 1);
+        EXPECT_EQ(w->lDjh->text(), other.number());
+        TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd_Cx"), [&](TF_Form* c) {
+            auto* x = static_cast<TF_Kcpd_Cx*>(c);
+            x->date1->setDate(QDate(2013, 5, 29));
+            x->btnOK->click();
+        });
+        w->btnCx->click();
+        EXPECT_EQ(w->cxGrid1->rowCount(), 0);
+        EXPECT_TRUE(w->lDjh->text().isEmpty());
+    });
+    showForm(F_Kcpd);
+    ASSERT_EQ(previews.pages.size(), 2);
+    EXPECT_TRUE(previews.pages[0].startsWith("商品盘盈盘亏明细表"));
+    EXPECT_TRUE(previews.pages[0].contains("凉鞋|黑色|39"));
+    EXPECT_TRUE(previews.pages[1].startsWith("库存盘点单|盘点日期：2013-05-28    仓库名称："));
+    EXPECT_TRUE(previews.pages[1].contains("操作员：张三"));
+    EXPECT_TRUE(previews.pages[1].contains(s.sandal));
+
+    // Corrected, the line is history: its detail and the list's print.
+    sheet.correct();
+    previews.pages.clear();
+    TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd"), [&](TF_Form* f) {
+        auto* w = static_cast<TF_Kcpd*>(f);
+        w->cxTab->setCurrentIndex(1);
+        ASSERT_EQ(w->cxGrid3->rowCount(), 1);
+        TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd_Mx"), [](TF_Form* m) {
+            EXPECT_EQ(static_cast<TF_Kcpd_Mx*>(m)->cxGrid1->rowCount(), 1);
+            m->close();
+        });
+        w->btnMx2->click();
+        w->btnPrint2->click();
+        w->btnView2->click();
+    });
+    showForm(F_Kcpd);
+    ASSERT_EQ(previews.pages.size(), 2);
+    EXPECT_TRUE(previews.pages[0].startsWith("历史盘点查询|盘点日期：2013-05-01 至 2013-05-28    仓库名称：所有仓库    "
+                                             "操作员：所有操作员"));
+    EXPECT_TRUE(previews.pages[1].startsWith("库存盘点单"));
+}
+
+TEST(KcpdWindow, WizardPrintsItsLists)
+{
+    CountWindows s;
+    CountBuilder sheet = s.shop.count();
+    sheet.line(s.sandal, {{"39", "黑色", 4}});
+    PreviewLog previews;
+    TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd_Pd"), [&](TF_Form* f) {
+        auto* w = static_cast<TF_Kcpd_Pd*>(f);
+        tickKcpdChoice(sheet.number(), true);
+        w->btnNext1->click();
+        w->btnWp->click();
+        w->btnPrint3->click();
+        w->btnBack3->click();
+        w->btnNext2->click();
+        w->btnPrint4->click();
+    });
+    showForm(F_Kcpd_Pd);
+    ASSERT_EQ(previews.pages.size(), 2);
+    EXPECT_TRUE(previews.pages[0].startsWith("未盘商品信息"));
+    EXPECT_TRUE(previews.pages[0].contains(s.boot));
+    EXPECT_TRUE(previews.pages[1].startsWith("库存盘点差异"));
+    EXPECT_TRUE(previews.pages[1].contains("凉鞋"));
 }
