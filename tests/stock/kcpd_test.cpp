@@ -384,7 +384,7 @@ struct PreviewLog {
 
 }  // namespace
 
-TEST(KcpdWindow, DISABLED_EntryCountsFromTheCategoryTab)
+TEST(KcpdWindow, EntryCountsFromTheCategoryTab)
 {
     CountWindows s;
     TF_Form::scriptNextOpening(QStringLiteral("F_Kcpd_Add"), [&](TF_Form* a) {
@@ -401,7 +401,7 @@ TEST(KcpdWindow, DISABLED_EntryCountsFromTheCategoryTab)
         ASSERT_EQ(e->cxGrid3->rowCount(), 1);
         EXPECT_EQ(e->cxGrid3->value(0, QStringLiteral("g_sn")), s.boot);
         // The key box filters the list shown.
-        QTest::keyClicks(e->tkey, QStringLiteral("凉"));
+        e->tkey->setText(QStringLiteral("凉"));  // QTest cannot type a Chinese character
         EXPECT_EQ(e->cxGrid3->rowCount(), 0);
         e->tkey->clear();
         // "确定" counts the goods of the shown list.
