@@ -12,6 +12,11 @@ struct BenchDb {
     BenchDb()
     {
         DataModule = &dm;
+        // JXC_BENCH_KEEP keeps the database for a look at the statements' plans afterwards.
+        if (qEnvironmentVariableIsSet("JXC_BENCH_KEEP")) {
+            dir.setAutoRemove(false);
+            qInfo("bench database kept in %s", qPrintable(dir.path()));
+        }
         setDataDir(dir.path());
         Database create;
         create.open(dir.filePath("jxc.mdb"), true);
