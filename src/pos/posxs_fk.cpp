@@ -221,7 +221,11 @@ void TF_Posxs_Fk::recalcCombined()
 {
     const bool was = m_recalc;
     m_recalc = false;
-    const Money cap = storedValueCap(balance(), due(), Money::fromText(tmlje2->text()));
+    // The card pays at most what the other parts leave due: no change comes out of a card.
+    const Money others = Money::fromText(tmlje2->text()) + Money::fromText(tfkje2->text())
+        + Money::fromText(tyhk->text()) + Money::fromText(tdjq->text());
+    Money cap = storedValueCap(balance(), due(), Money::fromText(tmlje2->text()));
+    cap = std::min(cap, std::max(Money(), due() - others));
     if (Money::fromText(tczk->text()) > cap)
         tczk->setText(cap.toText());
     const Money sum = Money::fromText(tmlje2->text()) + Money::fromText(tfkje2->text()) + Money::fromText(tyhk->text())

@@ -3,6 +3,7 @@
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/settings.h"
+#include "platform/codecombo.h"
 #include "platform/datagrid.h"
 #include "platform/msgbox.h"
 #include "platform/sizecolorgrid.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
