@@ -39,15 +39,15 @@ QString posPayModeText(PosPayMode mode);
 // What the payment dialog holds when it posts.
 struct PosPayment {
     PosPayMode mode = PosPayMode::Cash;
-    Money due;          // the amount due as cut (yfje)
-    Money roundOff;     // tmlje / tmlje2
-    Money tendered;     // the single panel's amount tendered (tfkje)
-    Money cash;         // the combined panel: tfkje2
-    Money storedValue;  //                     tczk
-    Money bankCard;     //                     tyhk
-    Money voucher;      //                     tdjq
-    Money balance;      // the member's stored value as the dialog shows it (0 for a walk-in)
-    QString note;       // the visible panel's note
+    Money due = Money();          // the amount due as cut (yfje)
+    Money roundOff = Money();     // tmlje / tmlje2
+    Money tendered = Money();     // the single panel's amount tendered (tfkje)
+    Money cash = Money();         // the combined panel: tfkje2
+    Money storedValue = Money();  //                     tczk
+    Money bankCard = Money();     //                     tyhk
+    Money voucher = Money();      //                     tdjq
+    Money balance = Money();      // the member's stored value as the dialog shows it (0 for a walk-in)
+    QString note = QString();       // the visible panel's note
 };
 // The most stored value may pay: the balance, and never more than due less round-off, so no
 // change comes out of a card.
@@ -139,8 +139,9 @@ QString posReturnNumber();
 // this return. Refusals: "请先选择销售单！", "没有该商品信息,请重新你输入商品编号或条码！",
 // "退货数量不能大于销售数量！" when nothing remains.
 QString addReturnGoods(const QString& returnDjh, const QString& saleDjh, const QString& typed, const QString& op);
-// Sets a return line's quantity: "数量必须大于0！", "退货数量不能大于销售数量！" above what the line
-// may still give back, else "" with the amount recomputed.
+// Sets a return line's quantity: "数量必须大于0！", "退货数量不能大于销售数量！" above the line's
+// present quantity (which never exceeds what its sold line may still give back), else "" with
+// the amount recomputed as price × rate × quantity.
 QString setReturnQuantity(qint64 lineId, Money qty);
 void removeReturnLine(qint64 lineId);
 // "否" on closing the return window: the return's lines go.
