@@ -712,6 +712,7 @@ bool TF_Posxs::FormKeyDown(QKeyEvent* event)
         return code != 0 && k == code;
     };
     const bool lines = lineCount() > 0;
+    bool acted = false;
     if (is("删除当前") && lines) {
         delCurrRec();
         updateBottomHjje();
@@ -758,9 +759,13 @@ bool TF_Posxs::FormKeyDown(QKeyEvent* event)
         cbxCk->setFocus();
     if (is("锁定屏幕"))
         suoJi();
-    if (key == Qt::Key_F5)
+    // A key that matched a function is used up here (the window would otherwise see it again
+    // as it travels up from the focused control); other keys reach the control, and the search
+    // box drops what it refuses.
+    for (const QString& fn : tillFunctions())
+        acted = acted || (code != 0 && m_keys.value(fn) == code);
+    if (acted || key == Qt::Key_F5)
         return true;
-    // The keys acted on still reach the focused control; the search box drops what it refuses.
     return searchBoxKey(event);
 }
 

@@ -6,7 +6,7 @@
 #include "platform/datagrid.h"
 #include "platform/formkit.h"
 #include "platform/msgbox.h"
-#include "platform/reportlist.h"
+#include "platform/report.h"
 #include "pos/posposting.h"
 #include "pos/posxs.h"
 #include "pos/tilllines.h"
@@ -147,21 +147,12 @@ void TF_Posxs_Jg::btnDelClick()
 
 void TF_Posxs_Jg::printList(bool detail)
 {
-    ReportListSpec spec;
-    spec.headerLines = {QStringLiteral("查询日期：[date1] 至 [date2]")};
-    if (detail) {
-        spec.title = QStringLiteral("挂单明细表");
-        spec.columns = {listColumn("商品编号", "g_sn", 25), listColumn("商品名称", "g_name", 40),
-                        listNumber("单价", "pos_dj", 20, true, false), listNumber("折扣", "pos_dzl", 15, false, false),
-                        listNumber("数量", "pos_sl", 18, false), listNumber("金额", "pos_zje", 22, true)};
-        previewQueryList(spec, gridLines, period, this);
-    } else {
-        spec.title = QStringLiteral("挂单汇总表");
-        spec.columns = {listColumn("单据编号", "gl_djh", 32), listColumn("挂单日期", "pos_xsrq", 36),
-                        listColumn("会员编号", "hybh", 22), listColumn("会员姓名", "hyname", 22),
-                        listNumber("应付金额", "pos_yfje", 24, true), listColumn("操作员", "a_name", 20)};
-        previewQueryList(spec, gridHeld, period, this);
-    }
+    Report rpt;
+    rpt.loadTemplate(detail ? QStringLiteral("posjgmxb.fr3") : QStringLiteral("posjghzb.fr3"));
+    rpt.setVariable(QStringLiteral("date1"), reportQuote(period.d1()));
+    rpt.setVariable(QStringLiteral("date2"), reportQuote(period.d2()));
+    rpt.setDataset(QStringLiteral("frxDBDataset1"), detail ? qLines : qHeld);
+    rpt.preview(this);
 }
 
 bool TF_Posxs_Jg::FormKeyDown(QKeyEvent* event)

@@ -28,7 +28,7 @@ protected:
         csKc = QStringLiteral("1");
         // A shoe at 100 (preset 50 × 2) on special offer at 80 for walk-ins.
         shoe = shop.goods(QStringLiteral("皮鞋"), {QStringLiteral("40")}, {QStringLiteral("黑色")}, 50);
-        boot = shop.goods(QStringLiteral("靴子"), {QStringLiteral("40")}, {QStringLiteral("黑色")}, 100);
+        boot = shop.goods(QStringLiteral("靴子"), {QStringLiteral("41")}, {QStringLiteral("黑色")}, 100);
         execSql(QStringLiteral("update jxc_goods set g_tjsp=1,g_tjqx=0,g_tj=80,g_hyj=0 where g_sn='%1'").arg(shoe));
         LevelFields gold;
         gold.name = QStringLiteral("金卡");
@@ -50,10 +50,15 @@ protected:
     ~TillPricing() override { MsgScript::reset(); }
 
     TillMember gold() const { return {QStringLiteral("HY100001"), goldSn, QStringLiteral("0.8")}; }
-    QString line(const QString& gSn, const char* fields = "ls_dj||'/'||ls_dzl||'/'||ls_zje") const
+    // The first line of the goods: the fields joined by "/".
+    QString line(const QString& gSn, const char* fields = "ls_dj,ls_dzl,ls_zje") const
     {
-        return value(QStringLiteral("select %1 from jxc_lsxssp where gl_djh='%2' and g_sn='%3' order by id")
-                         .arg(QString::fromLatin1(fields), number, gSn));
+        const ResultSet rs = openSelect(QStringLiteral("select %1 from jxc_lsxssp where gl_djh='%2' and g_sn='%3' order by id")
+                                            .arg(QString::fromLatin1(fields), number, gSn));
+        QStringList out;
+        for (int c = 0; rs.rowCount() > 0 && c < rs.columnCount(); ++c)
+            out << rs.text(0, c);
+        return out.join(u'/');
     }
 
     Shop shop;
@@ -64,7 +69,7 @@ TEST_F(TillPricing, OfferLevelDiscountAndOwnRate)
 {
     execSql(QStringLiteral("update jxc_goods set g_dzll=0.9 where g_sn='%1'").arg(boot));
     addPickedLine(number, shoe, QStringLiteral("40"), QStringLiteral("黑色"), QStringLiteral("2"), {});
-    addPickedLine(number, boot, QStringLiteral("40"), QStringLiteral("黑色"), QStringLiteral("2"), {});
+    addPickedLine(number, boot, QStringLiteral("41"), QStringLiteral("黑色"), QStringLiteral("2"), {});
     EXPECT_EQ(line(shoe), QStringLiteral("80/1/80"));    // walk-in: the special price
     EXPECT_EQ(line(boot), QStringLiteral("200/0.9/180"));  // walk-in: the goods' own rate
 
@@ -78,8 +83,8 @@ TEST_F(TillPricing, OfferLevelDiscountAndOwnRate)
     EXPECT_EQ(line(boot), QStringLiteral("200/0.9/180"));
 
     // The same variant again: one more at the line's own price, whatever the member.
-    addPickedLine(number, boot, QStringLiteral("40"), QStringLiteral("黑色"), QString(), gold());
-    EXPECT_EQ(line(boot, "ls_sl||'/'||ls_zje"), QStringLiteral("2/360"));
+    addPickedLine(number, boot, QStringLiteral("41"), QStringLiteral("黑色"), QString(), gold());
+    EXPECT_EQ(line(boot, "ls_sl,ls_zje"), QStringLiteral("2/360"));
 }
 
 TEST_F(TillPricing, OfferPeriodEndedEarlierTodayAndLastPrice)
@@ -87,9 +92,9 @@ TEST_F(TillPricing, OfferPeriodEndedEarlierTodayAndLastPrice)
     execSql(QStringLiteral("update jxc_goods set g_tjqx=1,g_ks='2013-05-01 00:00:00',g_js='2013-05-28 09:00:00' "
                            "where g_sn='%1'").arg(shoe));
     EXPECT_FALSE(offerInForce(shoe));  // the clock reads 10:00
-    shop.sale().line(boot, 120, {{QStringLiteral("40"), QStringLiteral("黑色"), 1}}).post();
+    shop.sale().line(boot, 120, {{QStringLiteral("41"), QStringLiteral("黑色"), 1}}).post();
     csXsdj = QStringLiteral("1");
-    addPickedLine(number, boot, QStringLiteral("40"), QStringLiteral("黑色"), QString(), {});
+    addPickedLine(number, boot, QStringLiteral("41"), QStringLiteral("黑色"), QString(), {});
     EXPECT_EQ(line(boot), QStringLiteral("120/1/120"));
     repriceForMember(number, {});
     EXPECT_EQ(line(boot), QStringLiteral("200/1/200"));  // the member choice prices from g_sj
