@@ -5,6 +5,7 @@
 #include "admin/admin.h"
 #include "masterdata/masterdata.h"
 #include "members/members.h"
+#include "pos/pos.h"
 #include "purchasing/purchasing.h"
 #include "sales/sales.h"
 #include "shell/startup.h"
@@ -19,5 +20,6 @@ int main(int argc, char** argv)
     registerAccountsWindows();
     registerAdminWindows();
     registerMembersWindows();
+    registerPosWindows();
     return runProgram(argc, argv);
 }

@@ -37,7 +37,7 @@ void addCashEntry(const CashEntry& e)
                                            {QStringLiteral("xj_kmmc"), e.account},
                                            {QStringLiteral("xj_note"), e.note},
                                            {QStringLiteral("a_name"), e.op}});
-    updateYhzh(e.account, e.amount.toText(), QStringLiteral("xs"));
+    updateYhzh(e.account, e.accountMove.value_or(e.amount).toText(), QStringLiteral("xs"));
     tx.commit();
 }
 
@@ -70,7 +70,12 @@ Money addLedgerEntry(const LedgerEntry& e)
     execSql(supplier ? QStringLiteral("update jxc_ghsxx set %1ghs_lwje=? where ghs_sn=?").arg(counter)
                      : QStringLiteral("update jxc_khxx set %1kh_lwje=? where kh_sn=?").arg(counter),
             {{QString(), balance.toDouble()}, {QString(), e.partner}});
-    recalcLjje(e.partner, e.partnerKind, e.date);
+    // Rows dated later than this one follow it and must be recomputed; without them the new row
+    // is the partner's latest and its balance already continues the ones before.
+    if (!selectValue(QStringLiteral("select 1 from jxc_ysyfk where k_ghskh=? and k_type=? and k_rq>? limit 1"),
+                     {{QString(), e.partner}, {QString(), e.partnerKind}, {QString(), e.date}})
+             .isEmpty())
+        recalcLjje(e.partner, e.partnerKind, e.date);
     tx.commit();
     return balance;
 }
@@ -108,7 +113,7 @@ void addGoodsJournal(const BillLineTables& t, const JournalHeader& h)
                 "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,gl_zje,gl_lr,"
                 "u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,gl_fdmc,gl_dqkc,%9,tid,gl_dzl) "
                 "select :kind,b.%1,:rq,b.g_sn,d.g_name,d.g_jm,d.dw_name,%2,%8%3,%8%4,%8(%4-%3*ifnull(d.%6,0)),"
-                ":uname,b.a_name,:ck,:ckname,:ghs,:ghsname,d.gg_name,d.color_name,%3,'',0,b.%9,b.id,%7 "
+                ":uname,b.a_name,:ck,:ckname,:ghs,:ghsname,d.gg_name,d.color_name,%3,:fdmc,0,b.%9,b.id,%7 "
                 "from %5 b join jxc_goods d on d.g_sn=b.g_sn where b.%1=:djh order by b.id")
                 .arg(sqlName(QLatin1String(t.numberColumn)), lineCol(t.priceColumn), qty, amount,
                      sqlName(QLatin1String(t.lineTable)), sqlName(QLatin1String(h.costColumn)),
@@ -116,7 +121,8 @@ void addGoodsJournal(const BillLineTables& t, const JournalHeader& h)
                      h.productionDate ? QStringLiteral("t_scrq") : QStringLiteral("g_xlh")),
             {{QStringLiteral(":kind"), h.kind}, {QStringLiteral(":rq"), h.date}, {QStringLiteral(":uname"), h.handlerName},
              {QStringLiteral(":ck"), h.ckSn}, {QStringLiteral(":ckname"), h.ckName}, {QStringLiteral(":ghs"), h.partnerSn},
-             {QStringLiteral(":ghsname"), h.partnerName}, {QStringLiteral(":djh"), h.djh}});
+             {QStringLiteral(":ghsname"), h.partnerName}, {QStringLiteral(":djh"), h.djh},
+             {QStringLiteral(":fdmc"), h.marker}});
     tx.commit();
 }
 

@@ -10,6 +10,7 @@
 #include "data/values.h"
 
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct CashEntry {
     QString account;        // xj_kmmc, the money account's name
     QString note;           // xj_note
     QString op;             // a_name
+    // The account moves by this instead of the amount when set (the till journals a sale's whole
+    // amount while only its cash part enters "现金"; stored value entered it at the top-up).
+    std::optional<Money> accountMove = std::nullopt;
 };
 // Writes the row and moves the named money account by its signed amount (updateYhzh).
 void addCashEntry(const CashEntry& e);
@@ -50,7 +54,8 @@ struct LedgerEntry {
 // Appends the row with the running balance continued from the partner's latest row on or
 // before its date (getLjjeBefore) plus owed - paid, raises the partner's bill counter (when
 // countsBill) and sets its balance field, then recomputes the partner's rows from the row's
-// date on (recalcLjje). Returns the balance the row was written with.
+// date on (recalcLjje) unless the row is the partner's latest, whose balance continues the
+// one before it. Returns the balance the row was written with.
 Money addLedgerEntry(const LedgerEntry& e);
 
 // Amounts added to columns of a summary row (column names from the calling code).
@@ -79,6 +84,8 @@ struct JournalHeader {
     bool negated = false;
     // The line's production date t_scrq is journalled instead of its serial numbers g_xlh.
     bool productionDate = false;
+    // gl_fdmc: "99" marks the till's rows, "" the bills'.
+    QString marker = QString();
 };
 // One goods movement row (jxc_goodslist) per line of the document whose goods exists: price,
 // quantity and amount of the line, margin = amount - quantity × the goods' cost column,

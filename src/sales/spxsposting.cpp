@@ -21,32 +21,56 @@ int postSpxs(const SpxsPosting& bill)
         throw DbError(QStringLiteral("单号%1已经保存过，不能重复保存！").arg(bill.djh));
     // The lines with the goods' average purchase price at this moment (lines of goods that no
     // longer exist cost nothing).
-    const ResultSet lines = openSelect(QStringLiteral("select b.g_sn,b.ls_sl,ifnull(d.g_pjjj,0) from jxc_lsxssp b "
+    const ResultSet lines = openSelect(QStringLiteral("select b.g_sn,b.ls_sl,ifnull(d.g_pjjj,0),b.ls_zje from jxc_lsxssp b "
                                                       "left join jxc_goods d on d.g_sn=b.g_sn where b.gl_djh=? order by b.id"),
                                        byNumber);
     if (lines.isEmpty())
         throw DbError(QStringLiteral("单据中没有业务发生，不能保存！"));
 
+    Money quantity;
+    Money cost;
+    Money lineAmounts;
+    for (int r = 0; r < lines.rowCount(); ++r) {
+        const Money qty = Money::fromText(lines.text(r, 1));
+        quantity += qty;
+        cost += qty * Money::fromText(lines.text(r, 2));
+        lineAmounts += Money::fromText(lines.text(r, 3));
+    }
+    const Money profit = sold - cost;
+
     addUserXspl(bill.uSn);
     execSql(QStringLiteral("update jxc_lsxssp set tid=id where gl_djh=?"), byNumber);
-    appendRow(QStringLiteral("jxc_lsxsd"), {{QStringLiteral("gl_djh"), bill.djh},
-                                            {QStringLiteral("kh_sn"), bill.khSn},
-                                            {QStringLiteral("ck_sn"), bill.ckSn},
-                                            {QStringLiteral("ls_xsrq"), bill.date},
-                                            {QStringLiteral("ls_yfje"), sold.toDouble()},
-                                            {QStringLiteral("ls_sfje"), bill.received.toDouble()},
-                                            {QStringLiteral("u_sn"), bill.uSn},
-                                            {QStringLiteral("ls_note"), bill.note},
-                                            {QStringLiteral("a_name"), bill.op},
-                                            {QStringLiteral("gl_djh2"), bill.sn2},
-                                            {QStringLiteral("ls_yhje"), discount.toDouble()},
-                                            {QStringLiteral("ls_th"), 0},
-                                            {QStringLiteral("ls_qk"), 0},
-                                            {QStringLiteral("ls_ckrq"), QString()}});
+    SqlParams header{{QStringLiteral("gl_djh"), bill.djh},
+                     {QStringLiteral("kh_sn"), bill.khSn},
+                     {QStringLiteral("ck_sn"), bill.ckSn},
+                     {QStringLiteral("ls_xsrq"), bill.date},
+                     {QStringLiteral("ls_yfje"), sold.toDouble()},
+                     {QStringLiteral("ls_sfje"), bill.received.toDouble()},
+                     {QStringLiteral("u_sn"), bill.uSn},
+                     {QStringLiteral("ls_note"), bill.note},
+                     {QStringLiteral("a_name"), bill.op},
+                     {QStringLiteral("gl_djh2"), bill.sn2},
+                     {QStringLiteral("ls_yhje"), discount.toDouble()},
+                     {QStringLiteral("ls_th"), 0},
+                     {QStringLiteral("ls_qk"), 0},
+                     {QStringLiteral("ls_ckrq"), QString()}};
+    if (bill.till) {
+        const SpxsTill& t = *bill.till;
+        header.insert(header.end(), {{QStringLiteral("ls_lr"), (lineAmounts - cost).toDouble()},
+                                     {QStringLiteral("hy_sn"), t.hySn},
+                                     {QStringLiteral("pos_zffs"), t.payMode},
+                                     {QStringLiteral("pos_xj"), t.cash.toDouble()},
+                                     {QStringLiteral("pos_czk"), t.storedValue.toDouble()},
+                                     {QStringLiteral("pos_yhk"), t.bankCard.toDouble()},
+                                     {QStringLiteral("pos_djq"), t.voucher.toDouble()},
+                                     {QStringLiteral("pos_rjid"), QString()}});
+    }
+    appendRow(QStringLiteral("jxc_lsxsd"), header);
 
+    const bool till = bill.till.has_value();
     addCashEntry({.date = bill.date,
                   .djh = bill.djh,
-                  .kind = QStringLiteral("商品销售"),
+                  .kind = till ? QStringLiteral("前台销售") : QStringLiteral("商品销售"),
                   .amount = bill.received,
                   .handlerName = bill.uName,
                   .partnerName = bill.khName,
@@ -54,29 +78,21 @@ int postSpxs(const SpxsPosting& bill)
                   .warehouseName = bill.ckName,
                   .account = bill.account,
                   .note = bill.note,
-                  .op = bill.op});
+                  .op = bill.op,
+                  .accountMove = till ? std::optional<Money>(bill.till->cashMove) : std::nullopt});
 
     addLedgerEntry({.partner = bill.khSn,
                     .partnerKind = QStringLiteral("kh"),
                     .date = bill.date,
                     .djh = bill.djh,
                     .djlx = QStringLiteral("XS"),
-                    .djtxt = QStringLiteral("商品销售单"),
+                    .djtxt = till ? QStringLiteral("POS销售单") : QStringLiteral("商品销售单"),
                     .account = bill.account,
                     .handlerSn = bill.uSn,
-                    .note = bill.note,
+                    .note = till ? bill.till->ledgerNote : bill.note,
                     .op = bill.op,
-                    .owed = sold,
-                    .paid = bill.received});
-
-    Money quantity;
-    Money cost;
-    for (int r = 0; r < lines.rowCount(); ++r) {
-        const Money qty = Money::fromText(lines.text(r, 1));
-        quantity += qty;
-        cost += qty * Money::fromText(lines.text(r, 2));
-    }
-    const Money profit = sold - cost;
+                    .owed = till ? bill.due : sold,
+                    .paid = till ? bill.due : bill.received});
     addToDaySummary(bill.date, {{"yy_xssl", quantity}, {"yy_xscb", cost}, {"yy_xsje", sold}, {"yy_xslr", profit}});
     addToMonthStock(bill.date.left(7), bill.ckSn,
                     {{"js_sl", -quantity},
@@ -87,7 +103,7 @@ int postSpxs(const SpxsPosting& bill)
                      {"js_xscb", cost}});
 
     // The journals name the customer, warehouse and handler as their records do.
-    const JournalHeader journal{
+    JournalHeader journal{
         .kind = QStringLiteral("xs"),
         .djh = bill.djh,
         .date = bill.date,
@@ -99,7 +115,10 @@ int postSpxs(const SpxsPosting& bill)
                                    {{QString(), bill.khSn}}),
         .handlerName = selectValue(QStringLiteral("select u_name from jxc_user where u_sn=? order by id limit 1"),
                                    {{QString(), bill.uSn}}),
-        .costColumn = "g_pjjj"};
+        .costColumn = "g_pjjj",
+        .marker = till ? QStringLiteral("99") : QString()};
+    if (till)
+        journal.date = bill.till->moment;
     addGoodsJournal(kSalesLines, journal);
     addGoodsJournalRows(kSalesLines, journal);
     addDailyMovement(kSalesLines, bill.djh, bill.date, "t_xs", bill.op);
@@ -107,7 +126,7 @@ int postSpxs(const SpxsPosting& bill)
     for (int r = 0; r < lines.rowCount(); ++r)
         sellFromStock(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
     subTkcByDoc(QLatin1String(kSalesLines.rowTable), bill.djh, bill.ckSn);
-    writeLog(QStringLiteral("增加销售单") + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
+    writeLog((till ? QStringLiteral("增加POS销售单") : QStringLiteral("增加销售单")) + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
              QStringLiteral("种商品"));
     tx.commit();
     return lines.rowCount();

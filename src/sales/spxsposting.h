@@ -9,11 +9,26 @@
 #include "data/values.h"
 
 #include <QString>
+#include <optional>
 
 // Settlement modes of a sales bill (the index of the chosen settlement item).
 enum class SpxsMode {
     PaidOnly = 0,  // "按实付款结算": the shortfall becomes the bill's discount
     RestOwed = 1,  // "余款记入应收帐": the shortfall stays owed by the customer
+};
+
+// What a till sale books beside an ordinary sales bill: it is a sales bill on the default
+// customer whose payment the till took.
+struct SpxsTill {
+    QString moment;    // date and time of payment: the journal's gl_kdrq
+    QString hySn;      // the member, "" for a walk-in
+    int payMode = 1;   // pos_zffs
+    Money cash;        // pos_xj, pos_czk, pos_yhk, pos_djq: the amounts tendered by mode
+    Money storedValue;
+    Money bankCard;
+    Money voucher;
+    Money cashMove;    // what enters the money account (the stored-value part does not)
+    QString ledgerNote;  // k_note: the till's note (ls_note holds the payment text)
 };
 
 // What the sales window holds when the bill is posted.
@@ -33,6 +48,10 @@ struct SpxsPosting {
     QString note;
     QString sn2;      // original number
     QString op;       // the operator
+    // Set for a till sale: journals marked "99" at the moment of payment, "前台销售" in the cash
+    // journal with the whole amount, "POS销售单" in the ledger at the amount due before the
+    // discount (owed and paid alike), the profit ls_lr and the till's payment columns.
+    std::optional<SpxsTill> till = std::nullopt;
 };
 
 // Posts the bill in one Transaction and returns its number of lines. Throws DbError, with

@@ -54,23 +54,34 @@ int postXsth(const XsthPosting& bill)
         cost += qty * Money::fromText(lines.text(r, 3));
     }
 
-    addUserXspl(bill.uSn);
+    const bool till = bill.till.has_value();
+    if (!till)
+        addUserXspl(bill.uSn);
     execSql(QStringLiteral("update jxc_xsthsp set tid=id where gl_djh=?"), byNumber);
-    appendRow(QStringLiteral("jxc_xsthd"), {{QStringLiteral("gl_djh"), bill.djh},
-                                            {QStringLiteral("kh_sn"), bill.khSn},
-                                            {QStringLiteral("ck_sn"), bill.ckSn},
-                                            {QStringLiteral("th_xsrq"), bill.date},
-                                            {QStringLiteral("th_yfje"), (-bill.due).toDouble()},
-                                            {QStringLiteral("th_sfje"), (-bill.refund).toDouble()},
-                                            {QStringLiteral("u_sn"), bill.uSn},
-                                            {QStringLiteral("th_note"), bill.note},
-                                            {QStringLiteral("a_name"), bill.op},
-                                            {QStringLiteral("th_qk"), 0},
-                                            {QStringLiteral("th_lr"), (presetCost - bill.due).toDouble()}});
+    SqlParams header{{QStringLiteral("gl_djh"), bill.djh},
+                     {QStringLiteral("kh_sn"), bill.khSn},
+                     {QStringLiteral("ck_sn"), bill.ckSn},
+                     {QStringLiteral("th_xsrq"), bill.date},
+                     {QStringLiteral("th_yfje"), (-bill.due).toDouble()},
+                     {QStringLiteral("th_sfje"), (-bill.refund).toDouble()},
+                     {QStringLiteral("u_sn"), bill.uSn},
+                     {QStringLiteral("th_note"), bill.note},
+                     {QStringLiteral("a_name"), bill.op},
+                     {QStringLiteral("th_qk"), 0},
+                     {QStringLiteral("th_lr"), ((till ? cost : presetCost) - bill.due).toDouble()}};
+    if (till)
+        header.insert(header.end(), {{QStringLiteral("hy_sn"), bill.till->hySn},
+                                     {QStringLiteral("pos_zffs"), 1},
+                                     {QStringLiteral("pos_xj"), (-bill.refund).toDouble()},
+                                     {QStringLiteral("pos_czk"), 0},
+                                     {QStringLiteral("pos_yhk"), 0},
+                                     {QStringLiteral("pos_djq"), 0},
+                                     {QStringLiteral("pos_yhje"), 0}});
+    appendRow(QStringLiteral("jxc_xsthd"), header);
 
     addCashEntry({.date = bill.date,
                   .djh = bill.djh,
-                  .kind = QStringLiteral("顾客退货"),
+                  .kind = till ? QStringLiteral("前台退货") : QStringLiteral("顾客退货"),
                   .amount = -bill.refund,
                   .handlerName = bill.uName,
                   .partnerName = bill.khName,
@@ -80,19 +91,22 @@ int postXsth(const XsthPosting& bill)
                   .note = bill.note,
                   .op = bill.op});
 
-    // Balance: previous − due + refunded.
-    addLedgerEntry({.partner = bill.khSn,
-                    .partnerKind = QStringLiteral("kh"),
-                    .date = bill.date,
-                    .djh = bill.djh,
-                    .djlx = QStringLiteral("XT"),
-                    .djtxt = QStringLiteral("顾客退货单"),
-                    .account = bill.account,
-                    .handlerSn = bill.uSn,
-                    .note = bill.note,
-                    .op = bill.op,
-                    .owed = -bill.due,
-                    .paid = -bill.refund});
+    // Balance: previous − due + refunded. A till return books no ledger row, only the bill.
+    if (till)
+        execSql(QStringLiteral("update jxc_khxx set kh_pl=ifnull(kh_pl,0)+1 where kh_sn=?"), {{QString(), bill.khSn}});
+    else
+        addLedgerEntry({.partner = bill.khSn,
+                        .partnerKind = QStringLiteral("kh"),
+                        .date = bill.date,
+                        .djh = bill.djh,
+                        .djlx = QStringLiteral("XT"),
+                        .djtxt = QStringLiteral("顾客退货单"),
+                        .account = bill.account,
+                        .handlerSn = bill.uSn,
+                        .note = bill.note,
+                        .op = bill.op,
+                        .owed = -bill.due,
+                        .paid = -bill.refund});
 
     // The day's and the month's sales fall by the return; the goods come back into stock at
     // their average cost.
@@ -106,7 +120,7 @@ int postXsth(const XsthPosting& bill)
                      {"js_xslr", -profit},
                      {"js_xscb", -cost}});
 
-    const JournalHeader journal{
+    JournalHeader journal{
         .kind = QStringLiteral("xt"),
         .djh = bill.djh,
         .date = bill.date,
@@ -117,7 +131,10 @@ int postXsth(const XsthPosting& bill)
         .handlerName = nameOf("select u_name from jxc_user where u_sn=? order by id limit 1", bill.uSn),
         .costColumn = "g_pjjj",
         .negated = true,
-        .productionDate = true};
+        .productionDate = true,
+        .marker = till ? QStringLiteral("99") : QString()};
+    if (till)
+        journal.date = bill.till->moment;
     addGoodsJournal(kCustomerReturnLines, journal);
     addGoodsJournalRows(kCustomerReturnLines, journal);
     addDailyMovement(kCustomerReturnLines, bill.djh, bill.date, "t_xt", bill.op);
@@ -126,7 +143,7 @@ int postXsth(const XsthPosting& bill)
     // there gets one of +q at its preset purchase price and sold quantity −q).
     for (int r = 0; r < lines.rowCount(); ++r)
         sellFromStock(bill.ckSn, lines.text(r, 0), -Money::fromText(lines.text(r, 1)));
-    writeLog(QStringLiteral("增加销售退货单") + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
+    writeLog((till ? QStringLiteral("增加POS销售退货单") : QStringLiteral("增加销售退货单")) + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
              QStringLiteral("种商品"));
     addTkcByDoc(QLatin1String(kCustomerReturnLines.rowTable), bill.djh, bill.ckSn);
     if (!bill.sale.isEmpty())

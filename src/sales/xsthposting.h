@@ -8,6 +8,13 @@
 #include <QString>
 #include <optional>
 
+// What a till return books beside an ordinary customer return: goods taken back at the till,
+// refunded in cash.
+struct XsthTill {
+    QString moment;  // date and time of the return: the journal's gl_kdrq
+    QString hySn;    // the sale's member, "" for a walk-in
+};
+
 // What the return window holds when the return is posted.
 struct XsthPosting {
     QString djh;      // the return's number; its lines are the working lines under it
@@ -24,6 +31,10 @@ struct XsthPosting {
     QString note;
     QString op;       // the operator
     QString sale;     // the sales bill returned whole (marked returned), empty for none
+    // Set for a till return: no ledger row (the bill counter still rises) and no handler's
+    // counter, "前台退货" in the cash journal, journals marked "99" at the moment of the return,
+    // the profit th_lr at the average purchase price and the till's payment columns (all cash).
+    std::optional<XsthTill> till = std::nullopt;
 };
 
 // Posts the return in one Transaction and returns its number of lines. Header, cash row and

@@ -4,6 +4,7 @@
 #include "data/datamodule.h"
 #include "data/globals.h"
 #include "data/numbering.h"
+#include "data/settings.h"
 #include "data/textrules.h"
 #include "data/tkc.h"
 #include "masterdata/goods.h"
@@ -731,4 +732,113 @@ QString CustomerReturnBuilder::post()
 {
     postXsth(record());
     return m_bill.djh;
+}
+
+// ---- Till sales and returns --------------------------------------------------------------------
+
+TillSaleBuilder::TillSaleBuilder(const Shop& shop)
+{
+    m_sale.djh = getMaxDjh(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"));
+    discardLines(kSalesLines, m_sale.djh);
+    m_sale.ckSn = QStringLiteral("100001");
+    m_sale.uSn = shop.handlerSn();
+    m_sale.op = operatorName;
+}
+
+TillSaleBuilder& TillSaleBuilder::line(const QString& gSn, double price, const VariantQty& variant, double rate)
+{
+    WorkingLine l = variantLine(gSn, price, {variant});
+    l.rate = Money::fromDouble(rate);
+    m_lines.append(writeLine(kSalesLines, m_sale.djh, l));
+    return *this;
+}
+
+TillSaleBuilder& TillSaleBuilder::member(const QString& card) { m_sale.memberCard = card; return *this; }
+
+TillSaleBuilder& TillSaleBuilder::pay(PosPayMode mode)
+{
+    m_sale.payment.mode = mode;
+    return *this;
+}
+
+TillSaleBuilder& TillSaleBuilder::pay(PosPayMode mode, double tendered)
+{
+    m_sale.payment.mode = mode;
+    m_sale.payment.tendered = Money::fromDouble(tendered);
+    m_tenderedSet = true;
+    return *this;
+}
+
+TillSaleBuilder& TillSaleBuilder::combined(double cash, double storedValue, double bankCard, double voucher)
+{
+    m_sale.payment.mode = PosPayMode::Combined;
+    m_sale.payment.cash = Money::fromDouble(cash);
+    m_sale.payment.storedValue = Money::fromDouble(storedValue);
+    m_sale.payment.bankCard = Money::fromDouble(bankCard);
+    m_sale.payment.voucher = Money::fromDouble(voucher);
+    return *this;
+}
+
+TillSaleBuilder& TillSaleBuilder::roundOff(double amount) { m_sale.payment.roundOff = Money::fromDouble(amount); return *this; }
+TillSaleBuilder& TillSaleBuilder::warehouse(const QString& ckSn) { m_sale.ckSn = ckSn; return *this; }
+TillSaleBuilder& TillSaleBuilder::note(const QString& note) { m_sale.payment.note = note; return *this; }
+
+PosSale TillSaleBuilder::record() const
+{
+    PosSale s = m_sale;
+    const QString total = selectValue(QStringLiteral("select round(sum(ls_zje),2) from jxc_lsxssp where gl_djh=?"),
+                                      {{QString(), s.djh}});
+    s.payment.due = posAmountDue(Money::fromText(total), csPosfkws);
+    if (!m_tenderedSet)
+        s.payment.tendered = s.payment.due - s.payment.roundOff;
+    if (!s.memberCard.isEmpty())
+        s.payment.balance = Money::fromText(selectValue(QStringLiteral("select hy_zhje from jxc_hyxx where hy_bh=?"),
+                                                        {{QString(), memberCardForm(s.memberCard)}}));
+    return s;
+}
+
+PosSaleResult TillSaleBuilder::post()
+{
+    return postPosSale(record());
+}
+
+TillReturnBuilder::TillReturnBuilder(const Shop&, const QString& saleDjh)
+{
+    m_return.djh = posReturnNumber();
+    discardReturnLines(m_return.djh);
+    m_return.sale = findPosSale(saleDjh).value_or(PosSaleRef{});
+    m_return.op = operatorName;
+}
+
+TillReturnBuilder& TillReturnBuilder::goods(const QString& typed)
+{
+    const QString refusal = addReturnGoods(m_return.djh, m_return.sale.djh, typed, operatorName);
+    if (!refusal.isEmpty())
+        throw DbError(refusal);
+    return *this;
+}
+
+TillReturnBuilder& TillReturnBuilder::refund(double amount)
+{
+    m_return.refund = Money::fromDouble(amount);
+    m_refundSet = true;
+    return *this;
+}
+
+int TillReturnBuilder::post()
+{
+    PosReturn r = m_return;
+    if (!m_refundSet)
+        r.refund = proposedRefund(returnGoodsTotal(r.djh), csPosfkws);
+    return postPosReturn(r);
+}
+
+TillSaleBuilder Shop::tillSale() const
+{
+    return TillSaleBuilder(*this);
+}
+
+TillReturnBuilder Shop::tillReturn(const QString& saleDjh) const
+{
+    return TillReturnBuilder(*this, saleDjh);
 }

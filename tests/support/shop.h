@@ -14,6 +14,7 @@
 #include "bills/workinglines.h"
 #include "masterdata/partners.h"
 #include "members/memberdata.h"
+#include "pos/posposting.h"
 #include "purchasing/cgjhposting.h"
 #include "sales/spxsposting.h"
 #include "purchasing/cgthposting.h"
@@ -238,6 +239,53 @@ private:
     bool m_refundSet = false;
 };
 
+// A till sale being rung up: each line a working line of one size and colour under the till's
+// next number; post() pays it through the till's posting. The amount due is the lines' total
+// cut as the payment dialog cuts it; cash covering it exactly unless told otherwise.
+class TillSaleBuilder {
+public:
+    TillSaleBuilder& line(const QString& gSn, double price, const VariantQty& variant, double rate = 1);
+    // The member of the card; the balance the dialog shows is the member's stored value.
+    TillSaleBuilder& member(const QString& card);
+    // One mode of the single panel with the amount tendered (default: due less round-off).
+    TillSaleBuilder& pay(PosPayMode mode);
+    TillSaleBuilder& pay(PosPayMode mode, double tendered);
+    TillSaleBuilder& combined(double cash, double storedValue, double bankCard, double voucher);
+    TillSaleBuilder& roundOff(double amount);
+    TillSaleBuilder& warehouse(const QString& ckSn);
+    TillSaleBuilder& note(const QString& note);
+
+    const QString& number() const { return m_sale.djh; }
+    const QVector<qint64>& lineIds() const { return m_lines; }
+    // The record the payment dialog would post.
+    PosSale record() const;
+    PosSaleResult post();
+
+private:
+    friend class Shop;
+    explicit TillSaleBuilder(const Shop& shop);
+    PosSale m_sale;
+    bool m_tenderedSet = false;
+    QVector<qint64> m_lines;
+};
+
+// A till return being entered after a supervisor's authorisation: goods typed as the return
+// window takes them, posted with the refund (default: the proposal).
+class TillReturnBuilder {
+public:
+    // Adds the goods' sold lines (what remains of each); throws DbError with the refusal.
+    TillReturnBuilder& goods(const QString& typed);
+    TillReturnBuilder& refund(double amount);
+    const QString& number() const { return m_return.djh; }
+    int post();
+
+private:
+    friend class Shop;
+    TillReturnBuilder(const Shop& shop, const QString& saleDjh);
+    PosReturn m_return;
+    bool m_refundSet = false;
+};
+
 class Shop {
 public:
     explicit Shop(const QDateTime& clock = QDateTime(QDate(2013, 5, 28), QTime(10, 0, 0)));
@@ -275,6 +323,11 @@ public:
     SaleBuilder sale() const;
     // A new purchase return under today's next number, like receipt().
     ReturnBuilder purchaseReturn() const;
+    // A new till sale under today's next number from the default warehouse, handled by the
+    // shop's handler, paid in cash.
+    TillSaleBuilder tillSale() const;
+    // A new till return of the posted till sale `saleDjh`.
+    TillReturnBuilder tillReturn(const QString& saleDjh) const;
     // A new customer return under today's next number, from the default customer into the
     // default warehouse, handled by the shop's handler.
     CustomerReturnBuilder customerReturn() const;

@@ -146,6 +146,8 @@ const char* const kTmdyRows[] = {
 };
 
 const char* const kByGoods[] = {"g_sn"};
+// Variant barcodes are looked up by the barcode itself (the till's scan).
+const char* const kTmIndexes[] = {"g_sn", "tm_tm"};
 // The goods by code, by barcode (the bills' barcode entry) and by sales frequency (the sales picker's order).
 const char* const kGoodsIndexes[] = {"g_sn", "g_sptm", "g_xspl"};
 
@@ -168,7 +170,7 @@ const TableDef kTables[] = {
     {.name = "jxc_dw", .columns = kDw, .rows = {"dw_sn,dw_name", kDwRows}},
     {.name = "jxc_ggxh", .columns = kGgxh, .rows = {"gg_sn,gg_name", kGgxhRows}},
     {.name = "jxc_ppcs", .columns = kPpcs, .rows = {"pp_sn,pp_name,pp_jm", kPpcsRows}},
-    {.name = "jxc_tm", .columns = kTm, .indexes = kByGoods},
+    {.name = "jxc_tm", .columns = kTm, .indexes = kTmIndexes},
     {.name = "jxc_tmdy",
      .columns = kTmdy,
      .rows = {"tm_width,tm_height,tm_num,tm_padding,tm_titledisp,tm_title,tm_titleleft,tm_titletop,"

@@ -126,14 +126,21 @@ const char* const kGnbRows[] = {
 };
 const char* const kPosfontRows[] = {"'14'"};
 
+// The till's documents are found by number, their lines also by the working line they were
+// paid from (tid: returns count what a sold line gave back), the sales by their moment.
+const char* const kTillHeads[] = {"gl_djh", "pos_xsrq"};
+const char* const kTillLines[] = {"gl_djh", "tid"};
+const char* const kMemberSaleHeads[] = {"gl_djh", "hy_sn"};
+const char* const kByNumber[] = {"gl_djh"};
+
 const TableDef kTables[] = {
-    {.name = "jxc_posxsd", .columns = kPosxsd},
-    {.name = "jxc_posxssp", .columns = kPosxssp},
-    {.name = "jxc_posxsspmx", .columns = kPosxsspmx},
-    {.name = "jxc_posthd", .columns = kPosthd},
-    {.name = "jxc_posthsp", .columns = kPosthsp},
-    {.name = "jxc_hyxsd", .columns = kHyxsd},
-    {.name = "jxc_hyxssp", .columns = kHyxssp},
+    {.name = "jxc_posxsd", .columns = kPosxsd, .indexes = kTillHeads},
+    {.name = "jxc_posxssp", .columns = kPosxssp, .indexes = kTillLines},
+    {.name = "jxc_posxsspmx", .columns = kPosxsspmx, .indexes = kTillLines},
+    {.name = "jxc_posthd", .columns = kPosthd, .indexes = kTillHeads},
+    {.name = "jxc_posthsp", .columns = kPosthsp, .indexes = kTillLines},
+    {.name = "jxc_hyxsd", .columns = kHyxsd, .indexes = kMemberSaleHeads},
+    {.name = "jxc_hyxssp", .columns = kHyxssp, .indexes = kByNumber},
     {.name = "jxc_crk", .columns = kCrk},
     {.name = "jxc_jbgl", .columns = kJbgl},
     {.name = "jxc_rjd", .columns = kRjd},
