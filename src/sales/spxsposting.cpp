@@ -21,13 +21,20 @@ int postSpxs(const SpxsPosting& bill)
         throw DbError(QStringLiteral("单号%1已经保存过，不能重复保存！").arg(bill.djh));
     // The lines with the goods' average purchase price at this moment (lines of goods that no
     // longer exist cost nothing).
-    const ResultSet lines = openSelect(QStringLiteral("select b.g_sn,b.ls_sl,ifnull(d.g_pjjj,0) from jxc_lsxssp b "
-                                                      "left join jxc_goods d on d.g_sn=b.g_sn where b.gl_djh=? order by b.id"),
-                                       byNumber);
+    // Lent goods cost what the warehouse's average cost says at this moment.
+    const ResultSet lines =
+        bill.lent ? openSelect(QStringLiteral("select b.g_sn,b.ls_sl,ifnull((select k.kc_cbj from jxc_kcsp k where "
+                                              "k.g_sn=b.g_sn and k.ck_sn=? order by k.id limit 1),0) from jxc_lsxssp b "
+                                              "where b.gl_djh=? order by b.id"),
+                               {{QString(), bill.ckSn}, {QString(), bill.djh}})
+                  : openSelect(QStringLiteral("select b.g_sn,b.ls_sl,ifnull(d.g_pjjj,0) from jxc_lsxssp b "
+                                              "left join jxc_goods d on d.g_sn=b.g_sn where b.gl_djh=? order by b.id"),
+                               byNumber);
     if (lines.isEmpty())
         throw DbError(QStringLiteral("单据中没有业务发生，不能保存！"));
 
-    addUserXspl(bill.uSn);
+    if (!bill.lent)
+        addUserXspl(bill.uSn);
     execSql(QStringLiteral("update jxc_lsxssp set tid=id where gl_djh=?"), byNumber);
     appendRow(QStringLiteral("jxc_lsxsd"), {{QStringLiteral("gl_djh"), bill.djh},
                                             {QStringLiteral("kh_sn"), bill.khSn},
@@ -36,7 +43,7 @@ int postSpxs(const SpxsPosting& bill)
                                             {QStringLiteral("ls_yfje"), sold.toDouble()},
                                             {QStringLiteral("ls_sfje"), bill.received.toDouble()},
                                             {QStringLiteral("u_sn"), bill.uSn},
-                                            {QStringLiteral("ls_note"), bill.note},
+                                            {QStringLiteral("ls_note"), bill.headerNote.isEmpty() ? bill.note : bill.headerNote},
                                             {QStringLiteral("a_name"), bill.op},
                                             {QStringLiteral("gl_djh2"), bill.sn2},
                                             {QStringLiteral("ls_yhje"), discount.toDouble()},
@@ -61,7 +68,7 @@ int postSpxs(const SpxsPosting& bill)
                     .date = bill.date,
                     .djh = bill.djh,
                     .djlx = QStringLiteral("XS"),
-                    .djtxt = QStringLiteral("商品销售单"),
+                    .djtxt = bill.lent ? QStringLiteral("借货转销售") : QStringLiteral("商品销售单"),
                     .account = bill.account,
                     .handlerSn = bill.uSn,
                     .note = bill.note,
@@ -104,10 +111,15 @@ int postSpxs(const SpxsPosting& bill)
     addGoodsJournalRows(kSalesLines, journal);
     addDailyMovement(kSalesLines, bill.djh, bill.date, "t_xs", bill.op);
 
-    for (int r = 0; r < lines.rowCount(); ++r)
-        sellFromStock(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
-    subTkcByDoc(QLatin1String(kSalesLines.rowTable), bill.djh, bill.ckSn);
-    writeLog(QStringLiteral("增加销售单") + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
+    for (int r = 0; r < lines.rowCount(); ++r) {
+        if (bill.lent)
+            sellLentGoods(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
+        else
+            sellFromStock(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
+    }
+    if (!bill.lent)
+        subTkcByDoc(QLatin1String(kSalesLines.rowTable), bill.djh, bill.ckSn);
+    writeLog((bill.lent ? QStringLiteral("借货转销售") : QStringLiteral("增加销售单")) + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
              QStringLiteral("种商品"));
     tx.commit();
     return lines.rowCount();
