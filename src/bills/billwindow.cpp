@@ -198,14 +198,9 @@ bool TF_BillWindow::FormKeyDown(QKeyEvent* event)
     return billKeyDown(event);
 }
 
-void watchFocusIn(QObject* owner, const QList<QWidget*>& widgets, std::function<void()> action)
-{
-    new FocusInWatch(owner, widgets, std::move(action));
-}
-
 void TF_BillWindow::onFocusIn(const QList<QWidget*>& widgets, std::function<void()> action)
 {
-    watchFocusIn(this, widgets, std::move(action));
+    new FocusInWatch(this, widgets, std::move(action));
 }
 
 QWidget* TF_BillWindow::withPickerButton(QWidget* box, const char* objectName, std::function<void()> open,

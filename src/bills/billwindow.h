@@ -35,10 +35,6 @@ class QKeyEvent;
 class QLabel;
 class QToolButton;
 
-// Runs `action` whenever one of `widgets` takes the focus, for as long as `owner` lives (panels
-// that open or close as the operator moves through a window's boxes).
-void watchFocusIn(QObject* owner, const QList<QWidget*>& widgets, std::function<void()> action);
-
 struct BillKind {
     const BillLineTables* lines;  // the working line tables
     const char* headerTable;      // the posted headers the numbering reads, e.g. "jxc_jhd"

@@ -35,5 +35,3 @@ inline constexpr BillLineTables kOverflowLines{"jxc_bysp", "jxc_byspmx", "gl_djh
 // Customer return lines (a sales bill's lines taken back, with their discount rate).
 inline constexpr BillLineTables kCustomerReturnLines{"jxc_xsthsp", "jxc_xsthspmx", "gl_djh", "th_sl", "th_dj", "th_zje",
                                                      "th_dzl", "th_zhje"};
-// Lending lines (no money: a loan carries quantities only).
-inline constexpr BillLineTables kLendingLines{"jxc_jhgl", "jxc_jhglmx", "gl_djh", "jh_sl", nullptr, nullptr};

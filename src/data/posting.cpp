@@ -191,20 +191,6 @@ void sellFromStock(const QString& ckSn, const QString& gSn, Money qty)
     tx.commit();
 }
 
-void sellLentGoods(const QString& ckSn, const QString& gSn, Money qty)
-{
-    const SqlParams p{{QStringLiteral(":q"), qty.toDouble()}, {QStringLiteral(":ck"), ckSn}, {QStringLiteral(":g"), gSn}};
-    Transaction tx;
-    const int changed = mainDb().exec(
-        QStringLiteral("update jxc_kcsp set kc_xssl=ifnull(kc_xssl,0)+:q where ck_sn=:ck and g_sn=:g"), p);
-    if (changed == 0)
-        execSql(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn) "
-                               "select 0,ifnull((select g_jj from jxc_goods where g_sn=:g order by id limit 1),0),:q,:g,:ck"),
-                p);
-    execSql(QStringLiteral("update jxc_goods set g_xspl=ifnull(g_xspl,0)+1 where g_sn=:g"), {{QStringLiteral(":g"), gSn}});
-    tx.commit();
-}
-
 Money moveWarehouseStock(const QString& ckSn, const QString& gSn, Money qty, Money newCost)
 {
     const SqlParams p{{QStringLiteral(":q"), qty.toDouble()}, {QStringLiteral(":ck"), ckSn}, {QStringLiteral(":g"), gSn}};

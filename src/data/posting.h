@@ -103,10 +103,6 @@ void receiveIntoStock(const QString& ckSn, const QString& gSn, Money qty, Money 
 // a goods without a stock row there gets one of -qty valued at its preset purchase price g_jj.
 // The goods' total stock g_kc drops by `qty` and its sales counter g_xspl rises by 1.
 void sellFromStock(const QString& ckSn, const QString& gSn, Money qty);
-// Goods sold that had already left the warehouse on loan: the sold quantity rises by `qty` and
-// the goods' sales counter g_xspl by 1; the quantities stay. A goods without a stock row there
-// gets one of quantity 0 valued at its g_jj.
-void sellLentGoods(const QString& ckSn, const QString& gSn, Money qty);
 // Moves the stock of a goods in a warehouse by `qty` (signed; the cost kc_cbj and the sold
 // quantity stay); a goods without a stock row there gets one of `qty` at `newCost` with sold
 // quantity 0. Returns the row's cost after the move. The goods' total g_kc is not touched.

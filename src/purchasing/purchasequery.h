@@ -14,6 +14,5 @@ BillPrint cgjhPostedPrint(const QString& jSn);
 std::optional<BillPrint> postedPurchasePrint(const QString& djh);
 // The size and colour detail viewer ("TF_Detail") of a posted line: `djh` or the journal kind
 // chooses "jxc_jhspmx" (receipt), "jxc_thspmx" (purchase return), "jxc_lsxsspmx" (sale) or
-// "jxc_xsthspmx" (customer return), "jxc_jhglmx" (a loan "JH" or give-back "HH"). Nothing
-// without a line id.
+// "jxc_xsthspmx" (customer return). Nothing without a line id.
 void showLineDetail(const QString& djhOrFlag, const QString& gSn, const QString& tid);

@@ -110,6 +110,14 @@ ReportListSpec linesReport()
 
 }  // namespace
 
+NamedQuery* lendingQuery(const char* name)
+{
+    const QString n = QLatin1String(name);
+    if (auto* q = DataModule->findChild<NamedQuery*>(n, Qt::FindDirectChildrenOnly))
+        return q;
+    return new NamedQuery(n, QStringLiteral("select * from jxc_jhgl where 1>2"), NamedQuery::Source::Main, DataModule);
+}
+
 QString khjhglLinesSql(const KhjhglFilter& f, const QString& gSn)
 {
     QString sql = QStringLiteral(
@@ -160,8 +168,8 @@ TF_Khjhgl::TF_Khjhgl(QWidget* parent) : TF_Form(parent)
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
 
-    NamedQuery* uppers[] = {DataModule->Q_Khjhgl1, DataModule->Q_Khjhkh, DataModule->Q_Khjhsp};
-    NamedQuery* lowers[] = {DataModule->Q_Khjhgl2, DataModule->Q_Khjhkh1, DataModule->Q_Khjhsp1};
+    NamedQuery* uppers[] = {lendingQuery("Q_Khjhgl1"), lendingQuery("Q_Khjhkh"), lendingQuery("Q_Khjhsp")};
+    NamedQuery* lowers[] = {lendingQuery("Q_Khjhgl2"), lendingQuery("Q_Khjhkh1"), lendingQuery("Q_Khjhsp1")};
     const char* upperNames[] = {"DBGrid1", "DBGrid2", "DBGrid3"};
     const char* lowerNames[] = {"DBGrid1b", "DBGrid2b", "DBGrid3b"};
     const char* keyNames[] = {"tkh1", "tkh2", "tsp3"};
@@ -261,7 +269,7 @@ TF_Khjhgl::TF_Khjhgl(QWidget* parent) : TF_Form(parent)
     connect(upper[0], &DataGrid::currentRowChanged, this, [this] { runGuarded([this] { fillBackList(); }); });
     connect(upper[0], &DataGrid::rowDoubleClicked, this, [this] {
         runGuarded([this] {
-            NamedQuery* q = DataModule->Q_Khjhgl1;
+            NamedQuery* q = lendingQuery("Q_Khjhgl1");
             if (!q->isEmpty())
                 showLineDetail(QStringLiteral("jh"), q->fieldByName(QStringLiteral("g_sn")), q->fieldByName(QStringLiteral("tid")));
         });
@@ -364,37 +372,37 @@ void TF_Khjhgl::searchClick()
     const int tab = PageControl1->currentIndex();
     const KhjhglFilter f = filterOf(tab);
     if (tab == 0) {
-        openQuery(DataModule->Q_Khjhgl1, khjhglLinesSql(f));
+        openQuery(lendingQuery("Q_Khjhgl1"), khjhglLinesSql(f));
         fillBackList();
         // A search of the line list uses the dialog's warehouse and handler once.
         ckFilter.clear();
         uFilter.clear();
     } else if (tab == 1) {
-        openQuery(DataModule->Q_Khjhkh, khjhglCustomersSql(f));
+        openQuery(lendingQuery("Q_Khjhkh"), khjhglCustomersSql(f));
         fillLower(1);
     } else {
-        openQuery(DataModule->Q_Khjhsp, khjhglGoodsSql(f));
+        openQuery(lendingQuery("Q_Khjhsp"), khjhglGoodsSql(f));
         fillLower(2);
     }
 }
 
 void TF_Khjhgl::fillBackList()
 {
-    NamedQuery* q = DataModule->Q_Khjhgl1;
+    NamedQuery* q = lendingQuery("Q_Khjhgl1");
     if (q->isEmpty()) {
-        DataModule->Q_Khjhgl2->close();
+        lendingQuery("Q_Khjhgl2")->close();
         headings[0]->setText(QStringLiteral("商品还货明细："));
         return;
     }
     headings[0]->setText(QStringLiteral("商品还货明细：") + q->fieldByName(QStringLiteral("kh_name")) + QStringLiteral("  ") +
                          q->fieldByName(QStringLiteral("g_name")));
-    openQuery(DataModule->Q_Khjhgl2, khjhglBackSql(q->fieldByName(QStringLiteral("g_sn"))));
+    openQuery(lendingQuery("Q_Khjhgl2"), khjhglBackSql(q->fieldByName(QStringLiteral("g_sn"))));
 }
 
 void TF_Khjhgl::fillLower(int tab)
 {
-    NamedQuery* q = tab == 1 ? DataModule->Q_Khjhkh : DataModule->Q_Khjhsp;
-    NamedQuery* target = tab == 1 ? DataModule->Q_Khjhkh1 : DataModule->Q_Khjhsp1;
+    NamedQuery* q = tab == 1 ? lendingQuery("Q_Khjhkh") : lendingQuery("Q_Khjhsp");
+    NamedQuery* target = tab == 1 ? lendingQuery("Q_Khjhkh1") : lendingQuery("Q_Khjhsp1");
     if (q->isEmpty()) {
         target->close();
         headings[tab]->setText(tab == 1 ? QStringLiteral("客户借货明细：") : QStringLiteral("商品借明细："));
@@ -435,7 +443,7 @@ void TF_Khjhgl::allCustomersClick()
 void TF_Khjhgl::loanClick()
 {
     openWindow(QStringLiteral("TF_Khjhgl_Jh"), QString(), QStringLiteral("新增借货"));
-    DataModule->Q_Khjhgl1->refresh();
+    lendingQuery("Q_Khjhgl1")->refresh();
     fillBackList();
     openKhList();
     RzPanelKh->reload();
@@ -443,7 +451,7 @@ void TF_Khjhgl::loanClick()
 
 void TF_Khjhgl::giveBackClick()
 {
-    NamedQuery* q = DataModule->Q_Khjhgl1;
+    NamedQuery* q = lendingQuery("Q_Khjhgl1");
     if (PageControl1->currentIndex() != 0 || q->isEmpty())
         return;
     curKhSn = q->fieldByName(QStringLiteral("kh_sn"));
@@ -453,7 +461,7 @@ void TF_Khjhgl::giveBackClick()
 
 void TF_Khjhgl::saleClick()
 {
-    NamedQuery* q = DataModule->Q_Khjhgl1;
+    NamedQuery* q = lendingQuery("Q_Khjhgl1");
     if (PageControl1->currentIndex() != 0 || q->isEmpty())
         return;
     curKhSn = q->fieldByName(QStringLiteral("kh_sn"));
@@ -465,7 +473,7 @@ void TF_Khjhgl::saleClick()
 void TF_Khjhgl::viewClick()
 {
     const int tab = PageControl1->currentIndex();
-    NamedQuery* q = tab == 0 ? DataModule->Q_Khjhgl1 : tab == 1 ? DataModule->Q_Khjhkh1 : DataModule->Q_Khjhsp1;
+    NamedQuery* q = tab == 0 ? lendingQuery("Q_Khjhgl1") : tab == 1 ? lendingQuery("Q_Khjhkh1") : lendingQuery("Q_Khjhsp1");
     if (q->isEmpty())
         return;
     const QString djh = q->fieldByName(QStringLiteral("gl_djh"));
@@ -550,7 +558,7 @@ bool TF_Khjhgl::FormKeyDown(QKeyEvent* event)
 
 void TF_Khjhgl::FormClose()
 {
-    for (NamedQuery* q : {DataModule->Q_Khjhgl1, DataModule->Q_Khjhgl2, DataModule->Q_Khjhkh, DataModule->Q_Khjhkh1,
-                          DataModule->Q_Khjhsp, DataModule->Q_Khjhsp1, DataModule->Q_GoodsPrin})
+    for (NamedQuery* q : {lendingQuery("Q_Khjhgl1"), lendingQuery("Q_Khjhgl2"), lendingQuery("Q_Khjhkh"), lendingQuery("Q_Khjhkh1"),
+                          lendingQuery("Q_Khjhsp"), lendingQuery("Q_Khjhsp1"), DataModule->Q_GoodsPrin})
         q->close();
 }

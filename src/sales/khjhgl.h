@@ -15,6 +15,14 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 
+class NamedQuery;
+
+// The lending windows' named queries (the loan's lines "Q_Khjh", the picker's goods lists
+// "Q_KhjhGoods" and "Q_KhjhGoods2", the register's lists "Q_Khjhgl1", "Q_Khjhgl2", "Q_Khjhkh",
+// "Q_Khjhkh1", "Q_Khjhsp", "Q_Khjhsp1" and the open lines "Q_KhjhOpen"): children of the data
+// module, made on first use.
+NamedQuery* lendingQuery(const char* name);
+
 // What the register's lists are filtered by.
 struct KhjhglFilter {
     QString d1, d2;  // "yyyy-MM-dd", both days included

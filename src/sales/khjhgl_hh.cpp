@@ -2,6 +2,7 @@
 
 #include "data/clock.h"
 #include "data/datamodule.h"
+#include "sales/khjhgl.h"
 #include "data/globals.h"
 #include "data/numbering.h"
 #include "data/textrules.h"
@@ -27,7 +28,7 @@ TF_Khjhgl_Hh* F_Khjhgl_Hh = nullptr;
 
 LendingLineView focusedLendingLine()
 {
-    NamedQuery* q = DataModule->Q_Khjhgl1;
+    NamedQuery* q = lendingQuery("Q_Khjhgl1");
     LendingLineView v;
     if (q->isEmpty())
         return v;
@@ -84,7 +85,7 @@ TF_Khjhgl_Hh::TF_Khjhgl_Hh(QWidget* parent) : TF_Form(parent)
 
     DBGrid1 = new DataGrid;
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setQuery(DataModule->Q_KhjhOpen);
+    DBGrid1->setQuery(lendingQuery("Q_KhjhOpen"));
     DBGrid1->addColumn(QStringLiteral("g_sn"), QStringLiteral("商品编号"), 90);
     DBGrid1->addColumn(QStringLiteral("g_name"), QStringLiteral("商品名称"), 150).footerCount(QStringLiteral("记录数："));
     DBGrid1->addColumn(QStringLiteral("dw_name"), QStringLiteral("单位"), 50);
@@ -125,7 +126,7 @@ void TF_Khjhgl_Hh::FormActivate()
     for (int i = 0; i < m_fields.size(); ++i)
         m_fields[i]->setText(values[i]);
     thhsl->setText(m_line.quantity.isEmpty() ? QStringLiteral("0") : m_line.quantity);
-    openQuery(DataModule->Q_KhjhOpen,
+    openQuery(lendingQuery("Q_KhjhOpen"),
               QStringLiteral("select a.g_sn,b.g_name,b.dw_name,d.color_name,e.cm_name,c.t_sl,c.t_sl as hh_sl "
                              "from jxc_jhgl a,jxc_goods b,jxc_jhglmx c,jxc_color d,jxc_cm e where a.g_sn=b.g_sn "
                              "and c.gl_djh=a.gl_djh and c.tid=a.id and c.color_sn=d.color_sn and c.cm_sn=e.cm_sn "
@@ -172,5 +173,5 @@ bool TF_Khjhgl_Hh::FormKeyDown(QKeyEvent* event)
 
 void TF_Khjhgl_Hh::FormClose()
 {
-    DataModule->Q_KhjhOpen->close();
+    lendingQuery("Q_KhjhOpen")->close();
 }

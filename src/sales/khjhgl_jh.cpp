@@ -6,6 +6,7 @@
 #include "data/clock.h"
 #include "data/combos.h"
 #include "data/datamodule.h"
+#include "sales/khjhgl.h"
 #include "data/globals.h"
 #include "data/ledger.h"
 #include "data/settings.h"
@@ -52,7 +53,7 @@ BillKind loanKind()
             .headerTable = "jxc_jhgl",
             .headerNumber = "gl_djh",
             .prefix = "JH",
-            .lineQuery = DataModule->Q_Khjh,
+            .lineQuery = lendingQuery("Q_Khjh"),
             .lineSql = loanLinesSql,
             .discountGoods = "00000000",
             .keepStrayLines = true};
@@ -170,7 +171,7 @@ TF_Khjhgl_Jh::TF_Khjhgl_Jh(QWidget* parent) : TF_BillWindow(loanKind(), parent)
         RzPanelKh->raise();
     });
 
-    DBGrid1 = docGrid("DBGrid1", DataModule->Q_Khjh);
+    DBGrid1 = docGrid("DBGrid1", lendingQuery("Q_Khjh"));
     DBGrid1->addColumn(QStringLiteral("g_name"), QStringLiteral("商品名称"), 200).footerCount(QStringLiteral("商品种类："));
     DBGrid1->addColumn(QStringLiteral("dw_name"), QStringLiteral("单位"), 50);
     DBGrid1->addColumn(QStringLiteral("gg_name"), QStringLiteral("款型说明"), 120);
@@ -275,7 +276,7 @@ bool TF_Khjhgl_Jh::billKeyDown(QKeyEvent* event)
 
 void TF_Khjhgl_Jh::FormClose()
 {
-    for (NamedQuery* q : {DataModule->Q_Khjh, DataModule->Q_GoodsPrin})
+    for (NamedQuery* q : {lendingQuery("Q_Khjh"), DataModule->Q_GoodsPrin})
         q->close();
 }
 

@@ -2,6 +2,7 @@
 
 #include "bills/workinglines.h"
 #include "data/datamodule.h"
+#include "sales/khjhgl.h"
 #include "data/globals.h"
 #include "sales/khjhgl_jh_sele.h"
 #include "sales/khjhposting.h"
@@ -35,8 +36,8 @@ TF_Khjhgl_Jh_Add::TF_Khjhgl_Jh_Add(QWidget* parent)
                       .frequencyItem = {},
                       .clearScratchOnOpen = true,
                       .closePrompt = QStringLiteral("所选商品还未保存，是否保存？")},
-                     {.allGoods = DataModule->Q_KhjhGoods,
-                      .categoryGoods = DataModule->Q_KhjhGoods2,
+                     {.allGoods = lendingQuery("Q_KhjhGoods"),
+                      .categoryGoods = lendingQuery("Q_KhjhGoods2"),
                       .categories = DataModule->Q_GClass,
                       .picked = DataModule->Q_Spxf},
                      parent)

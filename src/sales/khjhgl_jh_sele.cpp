@@ -1,6 +1,7 @@
 #include "sales/khjhgl_jh_sele.h"
 
 #include "platform/sizecolorgrid.h"
+#include "sales/khjhposting.h"
 
 TF_Khjhgl_Jh_Sele* F_Khjhgl_Jh_Sele = nullptr;
 

@@ -1,9 +1,9 @@
 #include "sales/khjhgl_xs.h"
 
 #include "bills/billparts.h"
-#include "bills/billwindow.h"
 #include "data/clock.h"
 #include "data/datamodule.h"
+#include "sales/khjhgl.h"
 #include "data/globals.h"
 #include "data/numbering.h"
 #include "data/settings.h"
@@ -80,7 +80,7 @@ TF_Khjhgl_Xs::TF_Khjhgl_Xs(QWidget* parent) : TF_Form(parent)
 
     DBGrid1 = new DataGrid;
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setQuery(DataModule->Q_KhjhOpen);
+    DBGrid1->setQuery(lendingQuery("Q_KhjhOpen"));
     DBGrid1->addColumn(QStringLiteral("g_sn"), QStringLiteral("商品编号"), 90);
     DBGrid1->addColumn(QStringLiteral("g_name"), QStringLiteral("商品名称"), 150).footerCount(QStringLiteral("记录数："));
     DBGrid1->addColumn(QStringLiteral("dw_name"), QStringLiteral("单位"), 50);
@@ -101,9 +101,14 @@ TF_Khjhgl_Xs::TF_Khjhgl_Xs(QWidget* parent) : TF_Form(parent)
     layout->addWidget(DBGrid1, 1);
     layout->addLayout(buttons);
     connect(dateXs, &QDateEdit::dateChanged, this, [this] { runGuarded([this] { dateChange(); }); });
-    connect(tdj, &QLineEdit::textEdited, this, [this] { runGuarded([this] { priceChanged(); }); });
-    watchFocusIn(this, {tsfje}, [this] { RzPanel_Yhzh->setVisible(settingOn(csXjyh)); });
-    watchFocusIn(this, {tdj, tnote, comUser, DBGrid1->view()}, [this] { RzPanel_Yhzh->hide(); });
+    connect(tdj, &QLineEdit::textEdited, this, [this] {
+        RzPanel_Yhzh->hide();
+        runGuarded([this] { priceChanged(); });
+    });
+    // Entering the paid amount shows the money accounts (with the cash-and-bank setting on);
+    // the price and the note hide them.
+    connect(tsfje, &QLineEdit::textEdited, this, [this] { RzPanel_Yhzh->setVisible(settingOn(csXjyh)); });
+    connect(tnote, &QLineEdit::textEdited, this, [this] { RzPanel_Yhzh->hide(); });
     resize(640, 600);
 }
 
@@ -124,7 +129,7 @@ void TF_Khjhgl_Xs::FormActivate()
         m_fields[i]->setText(values[i]);
     tdj->setText(Money::fromText(m_line.salePrice).toFixed(2));
     priceChanged();
-    openQuery(DataModule->Q_KhjhOpen,
+    openQuery(lendingQuery("Q_KhjhOpen"),
               QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name from jxc_jhgl a,jxc_goods b where a.g_sn=b.g_sn "
                              "and a.jh_flag='j' and a.jh_sl<>0 and a.kh_sn='%1' order by a.id")
                   .arg(sqlLit(curKhSn)));
@@ -186,5 +191,5 @@ bool TF_Khjhgl_Xs::FormKeyDown(QKeyEvent* event)
 
 void TF_Khjhgl_Xs::FormClose()
 {
-    DataModule->Q_KhjhOpen->close();
+    lendingQuery("Q_KhjhOpen")->close();
 }

@@ -9,7 +9,12 @@
 #include "data/values.h"
 #include "sales/spxsposting.h"
 
+#include "data/billtables.h"
+
 #include <QString>
+
+// Lending lines (no money: a loan carries quantities only).
+inline constexpr BillLineTables kLendingLines{"jxc_jhgl", "jxc_jhglmx", "gl_djh", "jh_sl", nullptr, nullptr};
 
 // Marks the lines of loan `djh` that the shared line routines wrote (without a kind) as
 // borrowing lines dated today.

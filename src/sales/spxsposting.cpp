@@ -7,6 +7,25 @@
 #include "data/summaries.h"
 #include "data/tkc.h"
 
+namespace {
+
+// Goods sold that had already left the warehouse on loan: the sold quantity rises by `qty` and
+// the goods' sales counter g_xspl by 1; the quantities stay. A goods without a stock row there
+// gets one of quantity 0 valued at its g_jj.
+void sellLentGoods(const QString& ckSn, const QString& gSn, Money qty)
+{
+    const SqlParams p{{QStringLiteral(":q"), qty.toDouble()}, {QStringLiteral(":ck"), ckSn}, {QStringLiteral(":g"), gSn}};
+    const int changed = mainDb().exec(
+        QStringLiteral("update jxc_kcsp set kc_xssl=ifnull(kc_xssl,0)+:q where ck_sn=:ck and g_sn=:g"), p);
+    if (changed == 0)
+        execSql(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn) "
+                               "select 0,ifnull((select g_jj from jxc_goods where g_sn=:g order by id limit 1),0),:q,:g,:ck"),
+                p);
+    execSql(QStringLiteral("update jxc_goods set g_xspl=ifnull(g_xspl,0)+1 where g_sn=:g"), {{QStringLiteral(":g"), gSn}});
+}
+
+}  // namespace
+
 int postSpxs(const SpxsPosting& bill)
 {
     const SqlParams byNumber{{QString(), bill.djh}};

@@ -38,7 +38,7 @@ struct SpxsPosting {
     // counter move, the cost is the warehouse's kc_cbj (0 without a stock row), and the ledger
     // and the log name the conversion.
     bool lent = false;
-    QString headerNote;  // the header's note when not empty (else `note`)
+    QString headerNote{};  // the header's note when not empty (else `note`)
 };
 
 // Posts the bill in one Transaction and returns its number of lines. Throws DbError, with

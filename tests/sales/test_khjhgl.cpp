@@ -66,7 +66,7 @@ protected:
     // Adds goods row `row` of the picker's list with `cells` (row, column, quantity) entered.
     static void pickRow(TF_Khjhgl_Jh_Add* picker, int row, const QList<std::tuple<int, int, QString>>& cells)
     {
-        DataModule->Q_KhjhGoods->setCurrentRow(row);
+        lendingQuery("Q_KhjhGoods")->setCurrentRow(row);
         TF_Form::scriptNextOpening(QStringLiteral("TF_Khjhgl_Jh_Sele"), [cells](TF_Form* d) {
             auto* grid = d->findChild<SizeColorGrid*>(QStringLiteral("StringGridIn"));
             for (const auto& [r, c, q] : cells)
@@ -98,7 +98,7 @@ TEST_F(LendingWindows, LoanRefusesStockItLacksAndSavesThreePickedGoodsAsTheirOwn
         // stock in a row of its own), then 1 × 39.
         TF_Form::scriptNextOpening(QStringLiteral("TF_Khjhgl_Jh_Add"), [&](TF_Form* p) {
             auto* picker = static_cast<TF_Khjhgl_Jh_Add*>(p);
-            ASSERT_EQ(DataModule->Q_KhjhGoods->rowCount(), 3);
+            ASSERT_EQ(lendingQuery("Q_KhjhGoods")->rowCount(), 3);
             pickRow(picker, 0, {{1, 1, "1"}, {1, 2, "9"}});
             EXPECT_EQ(rows("select count(*) from jxc_tempspxf"), "0");
             pickRow(picker, 0, {{1, 1, "1"}});
@@ -116,7 +116,7 @@ TEST_F(LendingWindows, LoanRefusesStockItLacksAndSavesThreePickedGoodsAsTheirOwn
             picker->btnOKClick();
         });
         w->btnAddClick();
-        EXPECT_EQ(DataModule->Q_Khjh->rowCount(), 4);
+        EXPECT_EQ(lendingQuery("Q_Khjh")->rowCount(), 4);
 
         w->customerChosen(kh, "甲");
         EXPECT_FALSE(w->RzPanel_Kh1->isHidden());
@@ -236,7 +236,7 @@ TEST_F(LendingWindows, RegisterGivesBackAndConvertsTheFocusedLine)
     loan.post();
 
     openRegister([&](TF_Khjhgl* w) {
-        ASSERT_EQ(DataModule->Q_Khjhgl1->rowCount(), 3);
+        ASSERT_EQ(lendingQuery("Q_Khjhgl1")->rowCount(), 3);
         // The newest line first: the slipper of 乙. Convert it at 20, half paid, rest owed.
         TF_Form::scriptNextOpening(QStringLiteral("TF_Khjhgl_Xs"), [](TF_Form* f) {
             auto* x = static_cast<TF_Khjhgl_Xs*>(f);
@@ -249,21 +249,21 @@ TEST_F(LendingWindows, RegisterGivesBackAndConvertsTheFocusedLine)
             x->btnOKClick();
         });
         w->saleClick();
-        EXPECT_EQ(DataModule->Q_Khjhgl1->rowCount(), 2);
+        EXPECT_EQ(lendingQuery("Q_Khjhgl1")->rowCount(), 2);
         // Give back the boot of 甲: afterwards the list shows 甲's open lines only.
-        DataModule->Q_Khjhgl1->setCurrentRow(0);
+        lendingQuery("Q_Khjhgl1")->setCurrentRow(0);
         TF_Form::scriptNextOpening(QStringLiteral("TF_Khjhgl_Hh"), [](TF_Form* f) {
             MsgScript::answer(MsgAnswer::Yes);
             static_cast<TF_Khjhgl_Hh*>(f)->btnOKClick();
         });
         w->giveBackClick();
         EXPECT_EQ(curKhSn, kh);
-        ASSERT_EQ(DataModule->Q_Khjhgl1->rowCount(), 1);
-        EXPECT_EQ(DataModule->Q_Khjhgl1->fieldByName("g_sn"), sandal);
-        EXPECT_EQ(DataModule->Q_Khjhgl2->rowCount(), 0);
+        ASSERT_EQ(lendingQuery("Q_Khjhgl1")->rowCount(), 1);
+        EXPECT_EQ(lendingQuery("Q_Khjhgl1")->fieldByName("g_sn"), sandal);
+        EXPECT_EQ(lendingQuery("Q_Khjhgl2")->rowCount(), 0);
         w->allCustomersClick();
         EXPECT_EQ(w->keys[0]->text(), "全部客户");
-        EXPECT_EQ(DataModule->Q_Khjhgl1->rowCount(), 1);
+        EXPECT_EQ(lendingQuery("Q_Khjhgl1")->rowCount(), 1);
     });
     EXPECT_EQ(rows("select kh_sn,ls_yfje,ls_sfje from jxc_lsxsd"), other + "|40|30");
     EXPECT_EQ(selectValue("select kh_lwje from jxc_khxx where kh_sn=?", {{QString(), other}}), "10");
