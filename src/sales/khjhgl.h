@@ -25,10 +25,10 @@ NamedQuery* lendingQuery(const char* name);
 
 // What the register's lists are filtered by.
 struct KhjhglFilter {
-    QString d1, d2;  // "yyyy-MM-dd", both days included
-    QString key;     // typed text: customer (line and customer lists) or goods; "全部客户" is none
-    QString khSn;    // the current customer: replaces the typed customer
-    QString ckSn, uSn;
+    QString d1{}, d2{};  // "yyyy-MM-dd", both days included
+    QString key{};     // typed text: customer (line and customer lists) or goods; "全部客户" is none
+    QString khSn{};    // the current customer: replaces the typed customer
+    QString ckSn{}, uSn{};
     bool showSettled = false;  // lines already given back or sold (quantity 0) too
 };
 // Borrowing lines with their goods, customer, warehouse, stock row and handler, newest first;

@@ -22,13 +22,13 @@ void markLoanLines(const QString& djh);
 
 // The loan being entered: its working lines stand under `djh`.
 struct KhjhPosting {
-    QString djh;   // the loan's number ("JH…")
-    QString khSn;  // the customer
-    QString ckSn;  // the warehouse the goods leave
-    QString uSn;   // the handler
-    QString date;  // the loan's date "yyyy-MM-dd": every line takes it
-    QString note;  // as typed: stored trimmed as safe name text
-    QString op;    // the operator
+    QString djh{};   // the loan's number ("JH…")
+    QString khSn{};  // the customer
+    QString ckSn{};  // the warehouse the goods leave
+    QString uSn{};   // the handler
+    QString date{};  // the loan's date "yyyy-MM-dd": every line takes it
+    QString note{};  // as typed: stored trimmed as safe name text
+    QString op{};    // the operator
 };
 // Posts the loan and returns its number of lines: the lines get their own id as tid, the
 // customer, warehouse, handler, note and date; the goods' total stock, the warehouse stock (a
@@ -40,10 +40,10 @@ int postKhjh(const KhjhPosting& loan);
 // The give-back of one borrowing line.
 struct KhjhGiveBack {
     qint64 lineId = 0;  // the borrowing line
-    QString uSn;        // the handler
-    QString date;       // "yyyy-MM-dd": the give-back's date and the day of its number
-    QString note;       // as typed
-    QString op;
+    QString uSn{};        // the handler
+    QString date{};       // "yyyy-MM-dd": the give-back's date and the day of its number
+    QString note{};       // as typed
+    QString op{};
 };
 // Posts the give-back and returns its number ("HH…", the next of its date): the line's whole
 // remaining quantity comes back into the warehouse (a missing stock row is made at the goods'
@@ -56,21 +56,21 @@ QString postKhjhGiveBack(const KhjhGiveBack& back);
 // The conversion of one borrowing line into a sale.
 struct KhjhSale {
     qint64 lineId = 0;
-    QString date;      // "yyyy-MM-dd": the sale's date and the day of the sales bill's number
-    QString uSn;
-    QString uName;
-    QString khName;    // the customer's name as shown
-    QString ckName;    // the warehouse's name
-    Money price;       // the sale price of one unit
-    Money paid;        // the amount received
+    QString date{};      // "yyyy-MM-dd": the sale's date and the day of the sales bill's number
+    QString uSn{};
+    QString uName{};
+    QString khName{};    // the customer's name as shown
+    QString ckName{};    // the warehouse's name
+    Money price{};       // the sale price of one unit
+    Money paid{};        // the amount received
     SpxsMode mode = SpxsMode::PaidOnly;
-    QString account;   // the money account receiving it
-    QString note;      // as typed
-    QString op;
+    QString account{};   // the money account receiving it
+    QString note{};      // as typed
+    QString op{};
 };
 struct KhjhSaleResult {
-    QString xs;  // the sales bill's number
-    QString hh;  // the give-back row's number (today's series)
+    QString xs{};  // the sales bill's number
+    QString hh{};  // the give-back row's number (today's series)
 };
 // Posts the conversion: the line is settled by a give-back row (priced, note followed by
 // "还货：借货转销售") and becomes one line of a sales bill with the line's size and colour rows,
