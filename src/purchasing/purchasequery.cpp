@@ -65,6 +65,7 @@ void showLineDetail(const QString& djhOrFlag, const QString& gSn, const QString&
     detailTable = kind == QLatin1String("ct")   ? QStringLiteral("jxc_thspmx")
                   : kind == QLatin1String("xs") ? QStringLiteral("jxc_lsxsspmx")
                   : kind == QLatin1String("xt") ? QStringLiteral("jxc_xsthspmx")
+                  : kind == QLatin1String("jh") || kind == QLatin1String("hh") ? QStringLiteral("jxc_jhglmx")
                                                 : QStringLiteral("jxc_jhspmx");
     curGoodsSn = gSn;
     paramValue = tid;

@@ -15,3 +15,6 @@ void registerCustomerReturn();
 // The sales statistics, the rankings, the sales and returns query and the salesman sales
 // statistics, with their dialogs.
 void registerSalesStatistics();
+// Lending: the lending register, its filter dialog, the loan with its picker and line dialog,
+// the give-back and the conversion into a sale.
+void registerLending();

@@ -7,6 +7,25 @@
 #include "data/summaries.h"
 #include "data/tkc.h"
 
+namespace {
+
+// Goods sold that had already left the warehouse on loan: the sold quantity rises by `qty` and
+// the goods' sales counter g_xspl by 1; the quantities stay. A goods without a stock row there
+// gets one of quantity 0 valued at its g_jj.
+void sellLentGoods(const QString& ckSn, const QString& gSn, Money qty)
+{
+    const SqlParams p{{QStringLiteral(":q"), qty.toDouble()}, {QStringLiteral(":ck"), ckSn}, {QStringLiteral(":g"), gSn}};
+    const int changed = mainDb().exec(
+        QStringLiteral("update jxc_kcsp set kc_xssl=ifnull(kc_xssl,0)+:q where ck_sn=:ck and g_sn=:g"), p);
+    if (changed == 0)
+        execSql(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn) "
+                               "select 0,ifnull((select g_jj from jxc_goods where g_sn=:g order by id limit 1),0),:q,:g,:ck"),
+                p);
+    execSql(QStringLiteral("update jxc_goods set g_xspl=ifnull(g_xspl,0)+1 where g_sn=:g"), {{QStringLiteral(":g"), gSn}});
+}
+
+}  // namespace
+
 int postSpxs(const SpxsPosting& bill)
 {
     const SqlParams byNumber{{QString(), bill.djh}};
@@ -20,10 +39,15 @@ int postSpxs(const SpxsPosting& bill)
     if (!selectValue(QStringLiteral("select id from jxc_lsxsd where gl_djh=? limit 1"), byNumber).isEmpty())
         throw DbError(QStringLiteral("单号%1已经保存过，不能重复保存！").arg(bill.djh));
     // The lines with the goods' average purchase price at this moment (lines of goods that no
-    // longer exist cost nothing).
-    const ResultSet lines = openSelect(QStringLiteral("select b.g_sn,b.ls_sl,ifnull(d.g_pjjj,0),b.ls_zje from jxc_lsxssp b "
-                                                      "left join jxc_goods d on d.g_sn=b.g_sn where b.gl_djh=? order by b.id"),
-                                       byNumber);
+    // longer exist cost nothing); lent goods cost what the warehouse's average cost says at this moment.
+    const ResultSet lines =
+        bill.lent ? openSelect(QStringLiteral("select b.g_sn,b.ls_sl,ifnull((select k.kc_cbj from jxc_kcsp k where "
+                                              "k.g_sn=b.g_sn and k.ck_sn=? order by k.id limit 1),0),b.ls_zje from "
+                                              "jxc_lsxssp b where b.gl_djh=? order by b.id"),
+                               {{QString(), bill.ckSn}, {QString(), bill.djh}})
+                  : openSelect(QStringLiteral("select b.g_sn,b.ls_sl,ifnull(d.g_pjjj,0),b.ls_zje from jxc_lsxssp b "
+                                              "left join jxc_goods d on d.g_sn=b.g_sn where b.gl_djh=? order by b.id"),
+                               byNumber);
     if (lines.isEmpty())
         throw DbError(QStringLiteral("单据中没有业务发生，不能保存！"));
 
@@ -38,7 +62,8 @@ int postSpxs(const SpxsPosting& bill)
     }
     const Money profit = sold - cost;
 
-    addUserXspl(bill.uSn);
+    if (!bill.lent)
+        addUserXspl(bill.uSn);
     execSql(QStringLiteral("update jxc_lsxssp set tid=id where gl_djh=?"), byNumber);
     SqlParams header{{QStringLiteral("gl_djh"), bill.djh},
                      {QStringLiteral("kh_sn"), bill.khSn},
@@ -47,7 +72,7 @@ int postSpxs(const SpxsPosting& bill)
                      {QStringLiteral("ls_yfje"), sold.toDouble()},
                      {QStringLiteral("ls_sfje"), bill.received.toDouble()},
                      {QStringLiteral("u_sn"), bill.uSn},
-                     {QStringLiteral("ls_note"), bill.note},
+                     {QStringLiteral("ls_note"), bill.headerNote.isEmpty() ? bill.note : bill.headerNote},
                      {QStringLiteral("a_name"), bill.op},
                      {QStringLiteral("gl_djh2"), bill.sn2},
                      {QStringLiteral("ls_yhje"), discount.toDouble()},
@@ -86,7 +111,9 @@ int postSpxs(const SpxsPosting& bill)
                     .date = bill.date,
                     .djh = bill.djh,
                     .djlx = QStringLiteral("XS"),
-                    .djtxt = till ? QStringLiteral("POS销售单") : QStringLiteral("商品销售单"),
+                    .djtxt = till          ? QStringLiteral("POS销售单")
+                             : bill.lent ? QStringLiteral("借货转销售")
+                                         : QStringLiteral("商品销售单"),
                     .account = bill.account,
                     .handlerSn = bill.uSn,
                     .note = till ? bill.till->ledgerNote : bill.note,
@@ -123,10 +150,18 @@ int postSpxs(const SpxsPosting& bill)
     addGoodsJournalRows(kSalesLines, journal);
     addDailyMovement(kSalesLines, bill.djh, bill.date, "t_xs", bill.op);
 
-    for (int r = 0; r < lines.rowCount(); ++r)
-        sellFromStock(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
-    subTkcByDoc(QLatin1String(kSalesLines.rowTable), bill.djh, bill.ckSn);
-    writeLog((till ? QStringLiteral("增加POS销售单") : QStringLiteral("增加销售单")) + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
+    for (int r = 0; r < lines.rowCount(); ++r) {
+        if (bill.lent)
+            sellLentGoods(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
+        else
+            sellFromStock(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
+    }
+    if (!bill.lent)
+        subTkcByDoc(QLatin1String(kSalesLines.rowTable), bill.djh, bill.ckSn);
+    const QString logKind = till        ? QStringLiteral("增加POS销售单")
+                            : bill.lent ? QStringLiteral("借货转销售")
+                                        : QStringLiteral("增加销售单");
+    writeLog(logKind + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
              QStringLiteral("种商品"));
     tx.commit();
     return lines.rowCount();

@@ -52,6 +52,12 @@ struct SpxsPosting {
     // journal with the whole amount, "POS销售单" in the ledger at the amount due before the
     // discount (owed and paid alike), the profit ls_lr and the till's payment columns.
     std::optional<SpxsTill> till = std::nullopt;
+    // A sale of goods already out on loan: the stock quantities (warehouse, goods total, size and
+    // colour) and the handler's counter stay, the warehouse's sold quantity and the goods' sales
+    // counter move, the cost is the warehouse's kc_cbj (0 without a stock row), and the ledger
+    // and the log name the conversion.
+    bool lent = false;
+    QString headerNote{};  // the header's note when not empty (else `note`)
 };
 
 // Posts the bill in one Transaction and returns its number of lines. Throws DbError, with

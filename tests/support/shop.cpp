@@ -502,6 +502,48 @@ QString TransferBuilder::post()
     return m_bill.djh;
 }
 
+LoanBuilder Shop::loan() const
+{
+    return LoanBuilder(*this);
+}
+
+LoanBuilder::LoanBuilder(const Shop& shop)
+{
+    m_loan.djh = getMaxDjh(QStringLiteral("jxc_jhgl"), QStringLiteral("gl_djh"), QStringLiteral("JH"));
+    discardLines(kLendingLines, m_loan.djh);
+    m_loan.khSn = QStringLiteral("100001");
+    m_loan.ckSn = QStringLiteral("100001");
+    m_loan.date = todayText();
+    m_loan.uSn = shop.handlerSn();
+    m_loan.op = operatorName;
+}
+
+LoanBuilder& LoanBuilder::line(const QString& gSn, std::initializer_list<VariantQty> rows)
+{
+    m_lines.push_back(writeLine(kLendingLines, m_loan.djh, variantLine(gSn, 0, rows)));
+    markLoanLines(m_loan.djh);
+    return *this;
+}
+
+LoanBuilder& LoanBuilder::customer(const QString& khSn) { m_loan.khSn = khSn; return *this; }
+LoanBuilder& LoanBuilder::warehouse(const QString& ckSn) { m_loan.ckSn = ckSn; return *this; }
+LoanBuilder& LoanBuilder::note(const QString& note) { m_loan.note = note; return *this; }
+
+LoanBuilder& LoanBuilder::date(const QString& date)
+{
+    const QString to = getMaxDjhByDate(QStringLiteral("jxc_jhgl"), QStringLiteral("gl_djh"), QStringLiteral("JH"), date);
+    moveLines(kLendingLines, m_loan.djh, to);
+    m_loan.djh = to;
+    m_loan.date = date;
+    return *this;
+}
+
+QString LoanBuilder::post()
+{
+    postKhjh(m_loan);
+    return m_loan.djh;
+}
+
 BsbyBuilder::BsbyBuilder(const Shop& shop, BsbyKind kind)
 {
     const BsbyTables& k = bsbyTables(kind);

@@ -16,6 +16,7 @@
 #include "members/memberdata.h"
 #include "pos/posposting.h"
 #include "purchasing/cgjhposting.h"
+#include "sales/khjhposting.h"
 #include "sales/spxsposting.h"
 #include "purchasing/cgthposting.h"
 #include "stock/bsbyposting.h"
@@ -286,6 +287,28 @@ private:
     bool m_refundSet = false;
 };
 
+// A loan being entered, like the lending window: working lines under its number, to the default
+// customer from the default warehouse, posted by the real posting.
+class LoanBuilder {
+public:
+    LoanBuilder& line(const QString& gSn, std::initializer_list<VariantQty> rows);
+    LoanBuilder& customer(const QString& khSn);
+    LoanBuilder& warehouse(const QString& ckSn);
+    // Dates the loan "yyyy-MM-dd", moving its lines to that day's next number.
+    LoanBuilder& date(const QString& date);
+    LoanBuilder& note(const QString& note);
+
+    const QString& number() const { return m_loan.djh; }
+    const QVector<qint64>& lineIds() const { return m_lines; }
+    QString post();
+
+private:
+    friend class Shop;
+    explicit LoanBuilder(const Shop& shop);
+    KhjhPosting m_loan;
+    QVector<qint64> m_lines;
+};
+
 class Shop {
 public:
     explicit Shop(const QDateTime& clock = QDateTime(QDate(2013, 5, 28), QTime(10, 0, 0)));
@@ -340,6 +363,8 @@ public:
     // A new loss / overflow bill under today's next number in the default warehouse.
     BsbyBuilder loss() const;
     BsbyBuilder overflow() const;
+    // A new loan under today's next number, to the default customer from the default warehouse.
+    LoanBuilder loan() const;
 
     const QString& handlerSn() const { return m_handler; }
     TestDb& db() { return m_db; }
