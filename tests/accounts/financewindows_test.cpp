@@ -5,6 +5,7 @@
 #include "accounts/cwbb.h"
 #include "accounts/gdzc.h"
 #include "accounts/moneyentries.h"
+#include "accounts/statements.h"
 #include "accounts/yyfx.h"
 #include "platform/charts.h"
 #include "platform/codecombo.h"
@@ -106,7 +107,7 @@ TEST_F(FinanceWindows, FixedAssetsOpeningMovementsAndPrint)
         EXPECT_EQ(w->gdzcze->text(), "固定资产总额：6000元");
         EXPECT_EQ(w->qcje->text(), "期初金额：5000元");
         ASSERT_EQ(w->cxGrid->rowCount(), 3);
-        EXPECT_EQ(w->cxGrid->value(1, "u_name"), "王出纳");
+        EXPECT_EQ(w->cxGrid->value(1, "u_name"), "李采购");  // the first named staff
         w->showKind(kAssetDecrease);
         EXPECT_EQ(w->cxGrid->rowCount(), 1);
         w->showKind(QString());

@@ -133,13 +133,13 @@ TEST_F(Statements, PiesAndMonthCharts)
 TEST_F(Statements, BalanceSheetRowsUpToTheDay)
 {
     const QString sandal = shop.goods(QStringLiteral("凉鞋"), {}, {});
-    shop.receipt().plainLine(sandal, 50, 4).paid(150).post();  // owes the supplier 50
-    shop.sale().plainLine(sandal, 80, 1).received(60).post();  // the customer owes 20
-    addAccount({.type = QStringLiteral("银行"), .name = QStringLiteral("工行"), .balance = Money::fromDouble(1000)});
-    addAccount({.type = QStringLiteral("银行"), .name = QStringLiteral("农行")});
-    addAccount({.type = QStringLiteral("银行"), .name = QStringLiteral("建行"), .balance = Money::fromDouble(1000)});
+    shop.receipt().plainLine(sandal, 50, 4).paid(150).mode(CgjhMode::RestOwed).post();  // owes the supplier 50
+    shop.sale().plainLine(sandal, 80, 1).received(60).mode(SpxsMode::RestOwed).post();  // the customer owes 20
+    addAccount({.type = QStringLiteral("银行"), .name = QStringLiteral("工行"), .balance = Money::fromDouble(1000), .note = ""});
+    addAccount({.type = QStringLiteral("银行"), .name = QStringLiteral("农行"), .balance = Money(), .note = ""});
+    addAccount({.type = QStringLiteral("银行"), .name = QStringLiteral("建行"), .balance = Money::fromDouble(1000), .note = ""});
     for (const char* bank : {"农行", "工行"})
-        deposit({.account = QString::fromUtf8(bank), .amount = Money::fromDouble(100), .handlerName = "王出纳", .op = operatorName});
+        deposit({.account = QString::fromUtf8(bank), .amount = Money::fromDouble(100), .handlerName = "王出纳", .note = "", .op = operatorName});
     ASSERT_EQ(openFixedAssets(Money::fromDouble(5000)), "");
 
     const auto rows = buildBalanceSheet(today, operatorName);
@@ -164,8 +164,8 @@ TEST_F(Statements, BalanceSheetRowsUpToTheDay)
 TEST_F(Statements, PartyListReadsTheBalanceFieldsAndTheBillsTheDocuments)
 {
     const QString sandal = shop.goods(QStringLiteral("凉鞋"), {}, {});
-    shop.receipt().plainLine(sandal, 50, 4).paid(150).post();
-    shop.sale().plainLine(sandal, 80, 1).received(60).post();
+    shop.receipt().plainLine(sandal, 50, 4).paid(150).mode(CgjhMode::RestOwed).post();
+    shop.sale().plainLine(sandal, 80, 1).received(60).mode(SpxsMode::RestOwed).post();
     shop.sale().customer(kh).plainLine(sandal, 80, 1).post();  // settled, balance 0 for 客户甲
     const QString other = shop.customer(QStringLiteral("丙客户"));
     execSql("update jxc_khxx set kh_lwje=-50,kh_forbid=1 where kh_sn=?", {{QString(), other}});
@@ -192,20 +192,20 @@ TEST_F(Statements, PartyListReadsTheBalanceFieldsAndTheBillsTheDocuments)
 TEST_F(Statements, FixedAssetsKeepTheTotalEqualToTheMovements)
 {
     const QString refusal = QStringLiteral("固定资产已经存在资产增加或减少或期初资产，不能再期初建账！");
-    EXPECT_EQ(addAssetMove({.increase = true, .amount = Money(), .handlerName = "王出纳"}), "金额必须填写！");
-    EXPECT_EQ(addAssetMove({.increase = true, .amount = Money::fromDouble(1), .handlerName = ""}), "请选择经办人！");
+    EXPECT_EQ(addAssetMove({.increase = true, .amount = Money(), .handlerName = "王出纳", .note = ""}), "金额必须填写！");
+    EXPECT_EQ(addAssetMove({.increase = true, .amount = Money::fromDouble(1), .handlerName = "", .note = ""}), "请选择经办人！");
     EXPECT_EQ(value("select count(*) from jxc_zcmx"), "0");
 
     ASSERT_EQ(openFixedAssets(Money::fromDouble(5000)), "");
     EXPECT_EQ(openFixedAssets(Money::fromDouble(1)), refusal);
     EXPECT_EQ(addAssetMove({.increase = true, .amount = Money::fromDouble(1200), .handlerName = "王出纳", .note = " 电脑'"}), "");
-    EXPECT_EQ(addAssetMove({.increase = false, .amount = Money::fromDouble(200), .handlerName = "王出纳"}), "");
+    EXPECT_EQ(addAssetMove({.increase = false, .amount = Money::fromDouble(200), .handlerName = "王出纳", .note = ""}), "");
     EXPECT_EQ(rows("select zc_qcje,zc_ljje from jxc_gdzc"), "5000|6000");
     EXPECT_EQ(rows("select zc_je,zc_lx from (" + assetListSql(today, today, "") + ")"),
               "5000|期初资产 1200|资产增加 -200|资产减少");
     EXPECT_EQ(rows("select zc_je from (" + assetListSql(today, today, kAssetDecrease) + ")"), "-200");
     // A decrease beyond the total is accepted.
-    EXPECT_EQ(addAssetMove({.increase = false, .amount = Money::fromDouble(9000), .handlerName = "王出纳"}), "");
+    EXPECT_EQ(addAssetMove({.increase = false, .amount = Money::fromDouble(9000), .handlerName = "王出纳", .note = ""}), "");
     EXPECT_EQ(value("select zc_ljje from jxc_gdzc"), "-3000");
     EXPECT_EQ(value("select sum(zc_je) from jxc_zcmx"), "-3000");
 }
@@ -215,7 +215,7 @@ TEST_F(Statements, OpeningOfZeroIsKeptAndAnyMovementBlocksTheOpening)
     ASSERT_EQ(openFixedAssets(Money()), "");
     EXPECT_NE(checkAssetOpening(), "");
     execSql("delete from jxc_zcmx");
-    ASSERT_EQ(addAssetMove({.increase = true, .amount = Money::fromDouble(10), .handlerName = "王出纳"}), "");
+    ASSERT_EQ(addAssetMove({.increase = true, .amount = Money::fromDouble(10), .handlerName = "王出纳", .note = ""}), "");
     EXPECT_NE(openFixedAssets(Money::fromDouble(5)), "");
 }
 
