@@ -11,3 +11,5 @@ void registerPartyRegisters();
 void registerPartyStatements();
 // The money accounts, cash and bank, expenses and income windows.
 void registerMoneyWindows();
+// The financial statements, fixed assets and the business analysis.
+void registerFinanceWindows();
