@@ -9,5 +9,7 @@ void registerAccountsWindows();
 void registerPartyRegisters();
 // The receivables and payables statements.
 void registerPartyStatements();
+// The supplier and customer account windows.
+void registerAccountWindows();
 // The money accounts, cash and bank, expenses and income windows.
 void registerMoneyWindows();

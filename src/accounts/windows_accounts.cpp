@@ -5,4 +5,5 @@ void registerAccountsWindows()
     registerPartyRegisters();
     registerPartyStatements();
     registerMoneyWindows();
+    registerAccountWindows();
 }
