@@ -83,7 +83,7 @@ TEST_F(PartyAccounts, SupplierListShowsSignsSettlementFormsAndOrder)
               (QStringList{ret + "|-300|-300|0|0|退货还款", gf + "|500|0|500|0|期初应付",
                            settled + "|900|900|0|100|进货支付", owing + "|1000|400|600|0|进货支付"}));
     EXPECT_GT(settled, owing);
-    EXPECT_EQ(rs.text(0, "ck_name"), "默认仓库");
+    EXPECT_EQ(rs.text(0, "ck_name"), "主仓库");
     EXPECT_EQ(rs.text(1, "ck_name"), "");
 
     // Every partner: the empty key and both words; a key matching the code matches every code containing it.
@@ -175,7 +175,7 @@ TEST_F(PartyAccounts, SupplierWindowOpensOnTheCallersPartnerFiltersAndEmptiesLin
         EXPECT_EQ(w->cxGrid1->footerText("ghs_name"), "单据合计：3");
         EXPECT_EQ(w->cxGrid1->footerText("wfje"), "￥250.00");
         // The first row is the later receipt: its lines are shown with the warehouse.
-        EXPECT_EQ(w->lMsg->text(), paid + " 供货商乙  出货仓库：默认仓库");
+        EXPECT_EQ(w->lMsg->text(), paid + " 供货商乙  出货仓库：主仓库");
 
         w->applyFilter(TF_PartyAccount::DocFilter::Owing);
         ASSERT_EQ(w->cxGrid1->rowCount(), 2);
@@ -187,7 +187,7 @@ TEST_F(PartyAccounts, SupplierWindowOpensOnTheCallersPartnerFiltersAndEmptiesLin
         EXPECT_FALSE(w->lMsg->text().contains(u"仓库"));
         w->cxGrid1->setCurrentRow(w->cxGrid1->sourceRow(1 - gfRow));
         w->showLines();
-        EXPECT_EQ(w->lMsg->text(), owing + " 供货商乙  出货仓库：默认仓库");
+        EXPECT_EQ(w->lMsg->text(), owing + " 供货商乙  出货仓库：主仓库");
         EXPECT_EQ(w->cxGrid11->rowCount(), 1);
         EXPECT_EQ(w->cxGrid11->footerText("sl"), "3");
 
@@ -228,7 +228,7 @@ TEST_F(PartyAccounts, CustomerWindowFromTheOverviewKeepsTheNameAndDeletesThrough
     openScripted<TF_WlzwKh>(F_WlzwKh, [&](TF_WlzwKh* w) {
         EXPECT_TRUE(partyType.isEmpty());
         ASSERT_EQ(w->cxGrid1->rowCount(), 1);
-        EXPECT_EQ(w->lMsg->text(), sale + " 客户甲  出货仓库：默认仓库");
+        EXPECT_EQ(w->lMsg->text(), sale + " 客户甲  出货仓库：主仓库");
         EXPECT_EQ(w->cxGrid11->value(0, "gl_dzl"), "1");
         w->btn_Dele->click();
         EXPECT_EQ(seen, sale + u'|' + kh);
