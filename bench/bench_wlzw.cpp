@@ -45,11 +45,11 @@ struct Fixture : PostingBenchDb {
                 "printf('XT%08d',i),p,'100001',d,-100,-100,'100001','张三' from doc where k=1");
         execSql("insert into jxc_khfk (kf_sn,kf_fkrq,kf_fkfs,kf_fkje,kf_je,u_sn,a_name,kh_sn) select "
                 "printf('KF%08d',i),d,'现金',50,50,'100001','张三',p from doc where k=2");
-        for (const char* kinds : {"'CJ','cj'", "'CT','ct'", "'XS','xs'", "'XT','xt'"})
+        for (const char* kinds : {"'CJ' as pre,'cj' as fl", "'CT' as pre,'ct' as fl", "'XS' as pre,'xs' as fl", "'XT' as pre,'xt' as fl"})
             execSql(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,gl_dj,gl_sl,gl_zje,ck_sn,tid) "
-                                   "select f,printf(p||'%08d',i),d,'G'||j,'商品'||j,100,1,100,'100001',j from doc,"
-                                   "(select 1 as j union all select 2 union all select 3),(select %1) as x(p,f) "
-                                   "where k=(case when p in ('CJ','XS') then 0 else 1 end)")
+                                   "select fl,printf(pre||'%08d',i),d,'G'||j,'商品'||j,100,1,100,'100001',j from doc,"
+                                   "(select 1 as j union all select 2 union all select 3),(select %1) as x "
+                                   "where k=(case when pre in ('CJ','XS') then 0 else 1 end)")
                         .arg(QString::fromLatin1(kinds)));
         execSql("drop table doc");
         execSql("drop table seq");
