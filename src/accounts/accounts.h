@@ -9,6 +9,8 @@ void registerAccountsWindows();
 void registerPartyRegisters();
 // The receivables and payables statements.
 void registerPartyStatements();
+// The supplier and customer account windows.
+void registerAccountWindows();
 // The money accounts, cash and bank, expenses and income windows.
 void registerMoneyWindows();
 // The financial statements, fixed assets and the business analysis.

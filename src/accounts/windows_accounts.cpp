@@ -6,4 +6,5 @@ void registerAccountsWindows()
     registerPartyStatements();
     registerMoneyWindows();
     registerFinanceWindows();
+    registerAccountWindows();
 }

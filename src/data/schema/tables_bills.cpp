@@ -143,12 +143,13 @@ const char* const kByReceipt[] = {"j_sn"};
 const char* const kByNumber[] = {"gl_djh"};
 const char* const kByLine[] = {"gl_djh,tid"};
 // The stock queries read the lines of one goods and the headers of a period.
-const char* const kReceiptHeads[] = {"j_sn", "j_jhrq"};
+// The account windows read a partner's bills by partner and date.
+const char* const kReceiptHeads[] = {"j_sn", "j_jhrq", "ghs_sn,j_jhrq"};
 const char* const kReceiptLines[] = {"j_sn", "g_sn"};
 const char* const kLinesByGoods[] = {"gl_djh", "g_sn"};
-const char* const kReturnHeads[] = {"gl_djh", "th_thrq"};
-const char* const kSaleHeads[] = {"gl_djh", "ls_xsrq"};
-const char* const kCustomerReturnHeads[] = {"gl_djh", "th_xsrq"};
+const char* const kReturnHeads[] = {"gl_djh", "th_thrq", "ghs_sn,th_thrq"};
+const char* const kSaleHeads[] = {"gl_djh", "ls_xsrq", "kh_sn,ls_xsrq"};
+const char* const kCustomerReturnHeads[] = {"gl_djh", "th_xsrq", "kh_sn,th_xsrq"};
 
 const TableDef kTables[] = {
     {.name = "jxc_jhd", .columns = kJhd, .indexes = kReceiptHeads},

@@ -35,6 +35,10 @@ const ColumnDef kGhsfk[] = {
 };
 
 // Receipt vouchers from customers (document-based account)
+// The account windows read payments by number, by date and by partner and date.
+const char* const kSupplierPayments[] = {"gf_sn", "gf_fkrq", "ghs_sn,gf_fkrq"};
+const char* const kCustomerReceipts[] = {"kf_sn", "kf_fkrq", "kh_sn,kf_fkrq"};
+
 const ColumnDef kKhfk[] = {
     {"id", Counter}, {"kf_sn", Varchar, 16}, {"kf_fkrq", Varchar, 32}, {"kf_fkfs", Varchar, 32},
     {"kf_fkje", Money}, {"kf_note", Varchar, 200}, {"gl_djh", Varchar, 16}, {"kf_je", Money},
@@ -142,8 +146,8 @@ const TableDef kTables[] = {
     {.name = "jxc_yhzh", .columns = kYhzh, .rows = {"yh_sn,yh_type,yh_name,yh_zje,yh_note", kYhzhRows}},
     {.name = "jxc_xjyh", .columns = kXjyh, .indexes = kXjyhIndexes},
     {.name = "jxc_ysyfk", .columns = kYsyfk, .indexes = kYsyfkIndexes},
-    {.name = "jxc_ghsfk", .columns = kGhsfk},
-    {.name = "jxc_khfk", .columns = kKhfk},
+    {.name = "jxc_ghsfk", .columns = kGhsfk, .indexes = kSupplierPayments},
+    {.name = "jxc_khfk", .columns = kKhfk, .indexes = kCustomerReceipts},
     {.name = "jxc_fkmx", .columns = kFkmx},
     {.name = "jxc_yyfy", .columns = kYyfy},
     {.name = "jxc_fylx", .columns = kFylx},
