@@ -97,6 +97,8 @@ struct DeleteCase {
     const char* logPrefix;
 };
 
+void PrintTo(const DeleteCase& c, std::ostream* os) { *os << c.name; }
+
 class BillDeleteCases : public BillDelete, public ::testing::WithParamInterface<DeleteCase> {};
 
 TEST_P(BillDeleteCases, TakesBackEveryEffectOfThePosting)
