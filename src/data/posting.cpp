@@ -80,10 +80,11 @@ Money addLedgerEntry(const LedgerEntry& e)
     return balance;
 }
 
-void addToDaySummary(const QString& date, const ColumnAdds& adds)
+void addToDaySummary(const QString& date, const ColumnAdds& adds, bool ensure)
 {
     Transaction tx;
-    checkYyfxDay(date);
+    if (ensure)
+        checkYyfxDay(date);
     SqlParams params;
     const QString set = additions(adds, params);
     params.emplace_back(QString(), date);
@@ -141,7 +142,7 @@ void addGoodsJournalRows(const BillLineTables& t, const JournalHeader& h)
 }
 
 void addDailyMovement(const BillLineTables& t, const QString& djh, const QString& date, const char* column,
-                      const QString& op)
+                      const QString& op, bool negated)
 {
     static const char* const kColumns[] = {"t_cg", "t_ct", "t_cj", "t_xs", "t_xt", "t_xj"};
     QStringList values;
@@ -150,7 +151,7 @@ void addDailyMovement(const BillLineTables& t, const QString& djh, const QString
     for (const char* c : kColumns) {
         const bool mine = target == QLatin1String(c);
         known = known || mine;
-        values << (mine ? lineCol(t.quantityColumn) : QStringLiteral("0"));
+        values << (mine ? (negated ? QStringLiteral("-") : QString()) + lineCol(t.quantityColumn) : QStringLiteral("0"));
     }
     if (!known)
         throw DbError(QStringLiteral("商品变动列“%1”无效").arg(target));

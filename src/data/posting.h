@@ -60,8 +60,9 @@ Money addLedgerEntry(const LedgerEntry& e);
 
 // Amounts added to columns of a summary row (column names from the calling code).
 using ColumnAdds = std::vector<std::pair<const char*, Money>>;
-// Adds to the daily business summary row of `date` (jxc_tempyyfx), created when missing.
-void addToDaySummary(const QString& date, const ColumnAdds& adds);
+// Adds to the daily business summary row of `date` (jxc_tempyyfx), created when missing (or,
+// with `ensure` false, only when the row exists).
+void addToDaySummary(const QString& date, const ColumnAdds& adds, bool ensure = true);
 // Adds to the monthly stock-account row of `month` ("yyyy-MM") and warehouse (jxc_kcjs); the
 // month's rows are created when missing.
 void addToMonthStock(const QString& month, const QString& ckSn, const ColumnAdds& adds);
@@ -98,9 +99,10 @@ void addGoodsJournal(const BillLineTables& t, const JournalHeader& h);
 // get none.
 void addGoodsJournalRows(const BillLineTables& t, const JournalHeader& h);
 // One goods daily movement row (jxc_tempspbd) per line with a positive quantity, the quantity
-// in `column` (e.g. "t_cg") and 0 in the other movement columns.
+// in `column` (e.g. "t_cg") and 0 in the other movement columns; `negated` writes the counter-
+// rows that take a deleted bill's rows back (the quantity negated).
 void addDailyMovement(const BillLineTables& t, const QString& djh, const QString& date, const char* column,
-                      const QString& op);
+                      const QString& op, bool negated = false);
 
 // Goods received into a warehouse (jxc_kcsp): quantity up by `qty`, cost the moving average
 // round((K × C + amount) / (K + qty) + 0.0005, 2); the line price when K + qty is 0; a new

@@ -428,6 +428,15 @@ ReturnBuilder& ReturnBuilder::received(double amount)
     return *this;
 }
 
+ReturnBuilder& ReturnBuilder::date(const QString& date)
+{
+    const QString to = getMaxDjhByDate(QStringLiteral("jxc_thd"), QStringLiteral("gl_djh"), QStringLiteral("CT"), date);
+    moveLines(kReturnLines, m_bill.djh, to);
+    m_bill.djh = to;
+    m_bill.date = date;
+    return *this;
+}
+
 ReturnBuilder& ReturnBuilder::supplier(const QString& ghsSn) { m_bill.ghsSn = ghsSn; return *this; }
 ReturnBuilder& ReturnBuilder::warehouse(const QString& ckSn) { m_bill.ckSn = ckSn; return *this; }
 ReturnBuilder& ReturnBuilder::account(const QString& name) { m_bill.account = name; return *this; }

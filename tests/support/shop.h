@@ -116,6 +116,8 @@ public:
     // as the return from a receipt does; the posting then marks the receipt.
     ReturnBuilder& fromReceipt(const QString& jSn);
     ReturnBuilder& received(double amount);
+    // Moves the return to that day's next number, as a change of the return date does.
+    ReturnBuilder& date(const QString& date);
     ReturnBuilder& supplier(const QString& ghsSn);
     ReturnBuilder& warehouse(const QString& ckSn);
     ReturnBuilder& account(const QString& name);
