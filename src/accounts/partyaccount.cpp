@@ -1,4 +1,5 @@
 #include "accounts/partyaccount.h"
+#include "accounts/wlzwghs_dele.h"
 
 #include "accounts/accountdocs.h"
 #include "accounts/accounts.h"
@@ -370,11 +371,14 @@ void TF_PartyAccount::btn_DeleClick()
     const int row = cxGrid1->currentRow();
     if (row < 0)
         return;
-    // The delete dialog reads the focused row of the document list and re-opens the list itself.
-    (customers() ? curKhSn : curGhsSn) =
-        cxGrid1->value(row, customers() ? QStringLiteral("kh_sn") : QStringLiteral("ghs_sn"));
-    openWindow(customers() ? QStringLiteral("TF_Wlzwkh_Dele") : QStringLiteral("TF_WlzwGhs_Dele"), QString(),
-               QStringLiteral("删除单据"));
+    // The delete dialog takes the focused row and re-opens the list once the bill is gone.
+    const QString side = customers() ? QStringLiteral("kh") : QStringLiteral("ghs");
+    showBillDeleteDialog({.djh = cxGrid1->value(row, QStringLiteral("djh")),
+                          .partnerSn = cxGrid1->value(row, side + QStringLiteral("_sn")),
+                          .partnerName = cxGrid1->value(row, side + QStringLiteral("_name")),
+                          .owed = cxGrid1->value(row, QStringLiteral("yfje")),
+                          .paid = cxGrid1->value(row, QStringLiteral("sfje"))},
+                         [this] { btnSearch1Click(); });
 }
 
 void TF_PartyAccount::btn_PrinClick()
