@@ -74,7 +74,8 @@ void BM_VariantBarcodeToLine(benchmark::State& state)
     int lines = 0;
     for (auto _ : state) {
         const int g = (i++ * 7919) % kLookupGoods;
-        const QString barcode = QStringLiteral("69%1200002100005").arg(g, 7, 10, QLatin1Char('0'));
+        const QString barcode =
+            QStringLiteral("69") + QStringLiteral("%1").arg(g, 7, 10, QLatin1Char('0')) + QStringLiteral("200002100005");
         const ResultSet goods = findPosGoods(barcode, QStringLiteral("100001"));
         if (goods.rowCount() != 1) {
             state.SkipWithError("the barcode found no goods");
