@@ -16,6 +16,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
