@@ -27,7 +27,8 @@ int postSpxs(const SpxsPosting& bill)
     if (lines.isEmpty())
         throw DbError(QStringLiteral("单据中没有业务发生，不能保存！"));
 
-    addUserXspl(bill.uSn);
+    if (!bill.audit)
+        addUserXspl(bill.uSn);
     execSql(QStringLiteral("update jxc_lsxssp set tid=id where gl_djh=?"), byNumber);
     appendRow(QStringLiteral("jxc_lsxsd"), {{QStringLiteral("gl_djh"), bill.djh},
                                             {QStringLiteral("kh_sn"), bill.khSn},
@@ -36,7 +37,7 @@ int postSpxs(const SpxsPosting& bill)
                                             {QStringLiteral("ls_yfje"), sold.toDouble()},
                                             {QStringLiteral("ls_sfje"), bill.received.toDouble()},
                                             {QStringLiteral("u_sn"), bill.uSn},
-                                            {QStringLiteral("ls_note"), bill.note},
+                                            {QStringLiteral("ls_note"), bill.exchange ? QStringLiteral("商品换货：") + bill.note : bill.note},
                                             {QStringLiteral("a_name"), bill.op},
                                             {QStringLiteral("gl_djh2"), bill.sn2},
                                             {QStringLiteral("ls_yhje"), discount.toDouble()},
@@ -46,7 +47,7 @@ int postSpxs(const SpxsPosting& bill)
 
     addCashEntry({.date = bill.date,
                   .djh = bill.djh,
-                  .kind = QStringLiteral("商品销售"),
+                  .kind = bill.exchange ? QStringLiteral("销售换货") : QStringLiteral("商品销售"),
                   .amount = bill.received,
                   .handlerName = bill.uName,
                   .partnerName = bill.khName,
@@ -61,7 +62,9 @@ int postSpxs(const SpxsPosting& bill)
                     .date = bill.date,
                     .djh = bill.djh,
                     .djlx = QStringLiteral("XS"),
-                    .djtxt = QStringLiteral("商品销售单"),
+                    .djtxt = bill.exchange ? QStringLiteral("销售换货单")
+                             : bill.audit  ? QStringLiteral("商品销售单审核")
+                                           : QStringLiteral("商品销售单"),
                     .account = bill.account,
                     .handlerSn = bill.uSn,
                     .note = bill.note,
@@ -104,11 +107,21 @@ int postSpxs(const SpxsPosting& bill)
     addGoodsJournalRows(kSalesLines, journal);
     addDailyMovement(kSalesLines, bill.djh, bill.date, "t_xs", bill.op);
 
-    for (int r = 0; r < lines.rowCount(); ++r)
-        sellFromStock(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
+    int goodsLines = 0;
+    for (int r = 0; r < lines.rowCount(); ++r) {
+        const bool discountItem = lines.text(r, 0) == QLatin1String("00000000");
+        if (!discountItem)
+            ++goodsLines;
+        if (!(bill.audit && discountItem))
+            sellFromStock(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
+    }
     subTkcByDoc(QLatin1String(kSalesLines.rowTable), bill.djh, bill.ckSn);
-    writeLog(QStringLiteral("增加销售单") + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
-             QStringLiteral("种商品"));
+    if (bill.audit)
+        writeLog(QStringLiteral("销售单") + bill.djh + QStringLiteral("通过审核，共") + QString::number(goodsLines) +
+                 QStringLiteral("种商品"));
+    else
+        writeLog((bill.exchange ? QStringLiteral("增加换货销售单") : QStringLiteral("增加销售单")) + bill.djh +
+                 QStringLiteral("，共") + QString::number(lines.rowCount()) + QStringLiteral("种商品"));
     tx.commit();
     return lines.rowCount();
 }

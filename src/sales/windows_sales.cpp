@@ -16,6 +16,7 @@ void registerSalesWindows()
     registerSalesBillDialogs();
     registerSalesBill();
     registerCustomerReturn();
+    registerExchange();
     registerSalesStatistics();
 }
 
