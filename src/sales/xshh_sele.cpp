@@ -1,6 +1,7 @@
 #include "sales/xshh_sele.h"
 
 #include "data/billtables.h"
+#include "data/database.h"
 #include "data/globals.h"
 #include "data/settings.h"
 #include "data/summaries.h"

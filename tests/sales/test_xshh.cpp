@@ -181,7 +181,7 @@ TEST_F(XshhWindow, ExchangeGoodsBackAndOutThenSave)
         EXPECT_EQ(f->customerSn(), kh);
         EXPECT_FALSE(f->hasLines());  // F5 in the panel chose the customer and saved nothing
 
-        // Goods back: 2 pairs of 凉鞋 39, stored negative with negative size rows.
+        // Goods back: 2 pairs of 凉鞋 39 at its sale price 120, stored negative with negative size rows.
         TF_Form::scriptNextOpening(QStringLiteral("TF_Xshh_Add"), [](TF_Form* p) {
             auto* w = static_cast<TF_Xshh_Add*>(p);
             ASSERT_EQ(listed(w->DBGridGoods).size(), 1);
@@ -190,9 +190,9 @@ TEST_F(XshhWindow, ExchangeGoodsBackAndOutThenSave)
             w->btnOKClick();
         });
         key(f, Qt::Key_F2);
-        EXPECT_EQ(lines(f->number()), sandal + "|100|-2|-200|-200|-2");
-        EXPECT_EQ(label(f, "lysje"), "-200");
-        EXPECT_EQ(box(f, "tssje")->text(), "-200");
+        EXPECT_EQ(lines(f->number()), sandal + "|120|-2|-240|-240|-2");
+        EXPECT_EQ(label(f, "lysje"), "-240");
+        EXPECT_EQ(box(f, "tssje")->text(), "-240");
         EXPECT_FALSE(combo(f, "comCk")->isEnabled());
 
         // Goods out: 拖鞋 has no stock and is refused; 靴子 at 150 is taken.
@@ -212,9 +212,9 @@ TEST_F(XshhWindow, ExchangeGoodsBackAndOutThenSave)
             w->btnOKClick();
         });
         key(f, Qt::Key_F9);
-        EXPECT_EQ(lines(f->number()), sandal + "|100|-2|-200|-200|-2 " + boot + "|150|1|150|150|1");
-        EXPECT_EQ(label(f, "lysje"), "-50");
-        EXPECT_EQ(box(f, "tssje")->text(), "-50");
+        EXPECT_EQ(lines(f->number()), sandal + "|120|-2|-240|-240|-2 " + boot + "|150|1|150|150|1");
+        EXPECT_EQ(label(f, "lysje"), "-90");
+        EXPECT_EQ(box(f, "tssje")->text(), "-90");
 
         // The goods-back line opens positive and, confirmed with 3 pairs, stays negative.
         DataModule->Q_Lsxssp->setCurrentRow(0);
@@ -222,8 +222,8 @@ TEST_F(XshhWindow, ExchangeGoodsBackAndOutThenSave)
             EXPECT_EQ(d->findChild<SizeColorGrid*>(QStringLiteral("StringGridIn"))->cell(1, 1), "2");
         });
         click(f, "btnModi");
-        EXPECT_EQ(lines(f->number()), sandal + "|100|-3|-300|-200|-3 " + boot + "|150|1|150|150|1");
-        EXPECT_EQ(box(f, "tssje")->text(), "-150");
+        EXPECT_EQ(lines(f->number()), sandal + "|120|-3|-360|-240|-3 " + boot + "|150|1|150|150|1");
+        EXPECT_EQ(box(f, "tssje")->text(), "-210");
 
         // A goods-out line above its stock is refused by the dialog.
         DataModule->Q_Lsxssp->setCurrentRow(1);
@@ -247,9 +247,9 @@ TEST_F(XshhWindow, ExchangeGoodsBackAndOutThenSave)
         EXPECT_NE(f->number(), number);  // the next bill
         EXPECT_EQ(box(f, "tkh")->text(), "普通客户");
         EXPECT_EQ(rows("select kh_sn,ls_yfje,ls_sfje,ls_note from jxc_lsxsd where gl_djh=?", {{QString(), number}}),
-                  kh + "|-150|0|商品换货：");
+                  kh + "|-210|0|商品换货：");
     });
-    EXPECT_EQ(selectValue("select kh_lwje from jxc_khxx where kh_sn=?", {{QString(), kh}}), "-150");
+    EXPECT_EQ(selectValue("select kh_lwje from jxc_khxx where kh_sn=?", {{QString(), kh}}), "-210");
 }
 
 TEST_F(XshhWindow, RefusedSaveAtTheClosePromptKeepsTheWindowAndItsLines)
