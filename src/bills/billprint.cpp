@@ -25,7 +25,10 @@ public:
 
 void setPrinPara(Report& rpt, const BillPrint& bill)
 {
-    rpt.loadTemplate(bill.templateFile);
+    if (bill.layout.isEmpty())
+        rpt.loadTemplate(bill.templateFile);
+    else
+        rpt.setLayout(bill.layout);
     rpt.clearVariables();
     rpt.setVariable(QStringLiteral("comName"), reportQuote(companyName));
     rpt.setVariable(QStringLiteral("comTele"), reportQuote(companyTele));

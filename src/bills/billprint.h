@@ -10,6 +10,8 @@
 //   printGoodsDetail(p, this);                 // preview
 #pragma once
 
+#include "platform/reporttemplate.h"
+
 #include <QList>
 #include <QString>
 #include <utility>
@@ -26,6 +28,7 @@ struct BillPrint {
     QString templateFile;            // under the report folder, e.g. "cgjh.fr3"
     QList<BillVariable> variables;   // the bill's own variables (the company's are added)
     QString linesSql;                // the line dataset "frxDBDataset1"
+    ReportTemplate layout;           // a layout built in code; when set, no template file is read
 };
 
 // The line dataset of a bill whose lines all have size and colour rows: one row a size and
@@ -59,8 +62,8 @@ BillPrint pendingBillPrint(bool customer, const QString& templateFile, const QSt
 // Whether the bill `djh` has lines in the kind's line table.
 bool billHasLines(const BillLineTables& t, const QString& djh);
 
-// Loads the template (a missing file gives an empty report), clears the variables and sets
-// the company's (comName, comTele, comAddress from the settings in memory) and the bill's,
+// Loads the template (or takes the layout built in code; a missing file gives an empty report),
+// clears the variables and sets the company's (comName, comTele, comAddress from the settings in memory) and the bill's,
 // each as a quoted text, so that apostrophes and brackets print as they stand.
 void setPrinPara(Report& rpt, const BillPrint& bill);
 

@@ -265,8 +265,18 @@ void TF_LineDialog::loadLine(const Mode& mode, const QString& goods)
                                                                    lineDialogTarget.number, goods,
                                                                    lineDialogTarget.lineId, operatorName);
     m_entry->load(rows);
+    if (mode.negated) {
+        for (int r = 1; r + 1 < m_entry->rowCount(); ++r) {
+            for (int c = 1; c + 1 < m_entry->columnCount(); ++c) {
+                const QString text = m_entry->cell(r, c);
+                if (!text.isEmpty())
+                    m_entry->setCell(r, c, (-Money::fromText(text)).toText());
+            }
+        }
+    }
     if (m_entry->grandTotal().isEmpty()) {  // a line without size and colour rows keeps its own quantity
-        m_total->setText(Money::fromText(line.text(0, 1)).toFixed(2));
+        const Money qty = Money::fromText(line.text(0, 1));
+        m_total->setText((mode.negated ? -qty : qty).toFixed(2));
         updateAmount();
     }
 }
@@ -295,14 +305,15 @@ void TF_LineDialog::btnOKClick()
 
 qint64 TF_LineDialog::write(const Mode& mode, const QString& goods)
 {
-    WorkingLine line{.gSn = goods, .price = price(), .rows = {}, .quantity = quantity()};
+    const bool negated = mode.negated;
+    WorkingLine line{.gSn = goods, .price = price(), .rows = {}, .quantity = negated ? -quantity() : quantity()};
     line.rate = rate();
     const SizeColorAxes& axes = m_entry->axes();
     for (int r = 0; r < axes.colors.size(); ++r) {
         for (int c = 0; c < axes.sizes.size(); ++c) {
             const Money qty = Money::fromText(m_entry->cell(r + 1, c + 1));
             if (!qty.isZero())
-                line.rows.push_back({axes.sizes.at(c).code, axes.colors.at(r).code, qty});
+                line.rows.push_back({axes.sizes.at(c).code, axes.colors.at(r).code, negated ? -qty : qty});
         }
     }
     Transaction tx;

@@ -64,6 +64,10 @@ public:
         // Runs after the write in the same transaction with lineDialogTarget.number (a pending
         // bill's payable); nullptr: nothing.
         void (*after)(const QString& number) = nullptr;
+        // The line is stored with its sign turned (goods coming back in an exchange): it opens
+        // with positive quantities, and quantity, amount and size and colour rows are written
+        // negative.
+        bool negated = false;
     };
 
     // The mode of the current opening; nullptr for a word the dialog does not know.

@@ -212,7 +212,8 @@ void addColumns(const QVector<ScratchColumn>& columns, QString& target, QString&
         bool number = false;
         from.toDouble(&number);
         target += u',' + sqlName(QLatin1String(c.lineColumn));
-        source += u',' + (number ? from : sqlName(from));
+        const QString value = number ? from : sqlName(from);
+        source += u',' + (c.negated ? QStringLiteral("-(%1)").arg(value) : value);
     }
 }
 
@@ -278,16 +279,17 @@ QVector<qint64> transferScratch(const ScratchTransfer& t, const QString& djh)
 {
     const BillLineTables& lt = *t.lines;
     QString lineColumns = commonColumns(lt, lt);
-    QString scratchColumns = QStringLiteral("?%1,ts_sl%2,g_sn,a_name")
+    const QString sign = t.negated ? QStringLiteral("-") : QString();
+    QString scratchColumns = QStringLiteral("?%1,%3ts_sl%2,g_sn,a_name")
                                  .arg(lt.priceColumn ? QStringLiteral(",ts_dj") : QString(),
-                                      lt.amountColumn ? QStringLiteral(",ts_zje") : QString());
+                                      lt.amountColumn ? QStringLiteral(",%1ts_zje").arg(sign) : QString(), sign);
     addColumns(t.columns, lineColumns, scratchColumns);
     const QString insertLine = QStringLiteral("insert into %1 (%2) select %3 from jxc_tempspxf where id=?")
                                    .arg(lineTable(*t.lines), lineColumns, scratchColumns);
     const QString insertRows = QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
-                                              "select ?,g_sn,cm_sn,color_sn,t_sl,a_name,? from jxc_tempspxfmx "
+                                              "select ?,g_sn,cm_sn,color_sn,%2t_sl,a_name,? from jxc_tempspxfmx "
                                               "where tid=? order by id")
-                                   .arg(rowTable(*t.lines));
+                                   .arg(rowTable(*t.lines), sign);
     const QString setTid = QStringLiteral("update %1 set tid=id where id=?").arg(lineTable(*t.lines));
 
     Transaction tx;

@@ -66,6 +66,7 @@ void deleteScratchRow(qint64 rowId);
 struct ScratchColumn {
     const char* lineColumn;  // e.g. "g_xlh"
     const char* from;        // a column of jxc_tempspxf or a number, e.g. "g_xlh", "0"
+    bool negated = false;    // the column's value with its sign turned
 };
 struct ScratchTransfer {
     const BillLineTables* lines;
@@ -73,6 +74,9 @@ struct ScratchTransfer {
     bool tidIsId = false;
     // Runs after the lines were written, in the same transaction (a pending bill's payable).
     void (*after)(const QString& djh) = nullptr;
+    // Goods coming back in an exchange: quantity, amount and size and colour quantities are
+    // written with their sign turned (the scratch rows stay positive).
+    bool negated = false;
 };
 // Purchase receipt lines (serial numbers copied).
 extern const ScratchTransfer kReceiptScratch;

@@ -12,6 +12,8 @@ void registerSalesBillDialogs();
 
 // The customer return with its picker and line dialog, the sales bill query and its search.
 void registerCustomerReturn();
+// The exchange with its two goods pickers and its line dialog.
+void registerExchange();
 // The sales statistics, the rankings, the sales and returns query and the salesman sales
 // statistics, with their dialogs.
 void registerSalesStatistics();

@@ -23,6 +23,7 @@
 #include "sales/sales.h"
 #include "sales/spxs_sele.h"
 #include "sales/spxsposting.h"
+#include "sales/spxspending.h"
 #include "shell/commands.h"
 
 #include <QDateEdit>
@@ -70,12 +71,6 @@ BillKind salesKind()
 QLabel* caption(const QString& text)
 {
     return new QLabel(text);
-}
-
-// Held bills belong to a later version of the window.
-void heldBillsNotAvailable(QWidget* parent)
-{
-    msgInfo(notAvailableText(QStringLiteral("单据内容暂存")), parent);
 }
 
 }  // namespace
@@ -215,8 +210,15 @@ void TF_Spxs::buildBillTab(QWidget* page)
     addMenuItem(menuPrint, QStringLiteral("打印单据(&X)"), "actPrint2", this, [this] { printClick(); });
     addMenuItem(menuPrint, QStringLiteral("预览单据(&Z)"), "actPreview2", this, [this] { previewClick(); });
     QMenu* menuHold = PopupMenu1->addMenu(QStringLiteral("单据内容暂存(&X)"));
-    addMenuItem(menuHold, QStringLiteral("本单据数据暂存(挂单)(&Y)"), "actHold", this, [this] { heldBillsNotAvailable(this); });
-    addMenuItem(menuHold, QStringLiteral("取出暂存单据(解挂)(&Z)"), "actUnhold", this, [this] { heldBillsNotAvailable(this); });
+    QAction* actHold = addMenuItem(menuHold, QStringLiteral("本单据数据暂存(挂单)(&Y)"), "actHold", this, [this] { holdClick(); });
+    QAction* actUnhold = addMenuItem(menuHold, QStringLiteral("取出暂存单据(解挂)(&Z)"), "actUnhold", this, [this] { recallClick(); });
+    connect(menuHold, &QMenu::aboutToShow, this, [actHold, actUnhold] {
+        runGuarded([&] {
+            const bool held = hasHeldSalesLines(operatorName);
+            actHold->setEnabled(!held);
+            actUnhold->setEnabled(held);
+        });
+    });
     menuKh = PopupMenu1->addMenu(QStringLiteral("客户信息(&Y)"));
     addMenuItem(menuKh, QStringLiteral("客户详细信息(&Y)"), "actKhCard2", this, [this] { customerCardClick(); });
     addMenuItem(menuKh, QStringLiteral("客户往来账务(&Z)"), "actKhWlzw2", this, [this] { customerAccountsClick(); });
@@ -309,7 +311,7 @@ void TF_Spxs::resetBill()
 void TF_Spxs::FormClose()
 {
     // Held sales bills of every operator go when the window closes.
-    execSql(QStringLiteral("delete from jxc_lsxssptemp where ls_flag='XS'"));
+    dropHeldSalesLines();
     for (NamedQuery* q : {DataModule->Q_Khxx, DataModule->Q_KhxxLs, DataModule->Q_Lsxssp, DataModule->Q_GoodsPrin})
         q->close();
 }
@@ -356,6 +358,22 @@ void TF_Spxs::btnAddOldClick()
     if (runGoodsPicker(QStringLiteral("spxs"), comCk->currentCodeOrEmpty(),
                        [] { openWindow(QStringLiteral("TF_Spxs_Add"), QString(), QStringLiteral("商品添加")); }))
         comUser->setFocus();
+}
+
+void TF_Spxs::holdClick()
+{
+    if (anyHeldSalesLines() &&
+        !msgYesNo(QStringLiteral("暂存本单数据会清除上一次暂存的单据信息，确定要暂存本单据数据吗？"), this))
+        return;
+    holdSalesLines(number());
+    // The emptied bill shows no amounts that no line stands behind.
+    reopenLines();
+}
+
+void TF_Spxs::recallClick()
+{
+    recallSalesLines(number());
+    reopenLines(true);
 }
 
 void TF_Spxs::btnModiClick()
@@ -515,14 +533,14 @@ bool TF_Spxs::saveBill()
     const int choice = saveChoice;
     saveChoice = 2;
     if (choice == 0) {
-        // Pending sales bills come with a later version; the bill stays on screen.
+        // The pending tab with its audit comes with a later version; the bill stays on screen.
         msgInfo(notAvailableText(QStringLiteral("未审核状态")), this);
         return false;
     }
     if (choice != 1)
         return false;
 
-    postSpxs({.djh = number(),
+    const SpxsPosting bill{.djh = number(),
               .khSn = m_khSn,
               .khName = tkh->text(),
               .ckSn = comCk->currentCode(),
@@ -536,7 +554,8 @@ bool TF_Spxs::saveBill()
               .account = comYhzh->currentText(),
               .note = tnote->text(),
               .sn2 = tsn2->text(),
-              .op = operatorName});
+              .op = operatorName};
+    postSpxs(bill);
     m_posted = true;
     return true;
 }

@@ -42,6 +42,8 @@ public:
     void salesQueryClick();        // "销售信息查询"
     void returnQueryClick();       // "退货信息查询"
     void addCustomerClick();       // "新增加客户(&Y)", F8
+    void holdClick();              // "本单据数据暂存(挂单)(&Y)"
+    void recallClick();            // "取出暂存单据(解挂)(&Z)"
 
     // Whether a line added by barcode opens the line dialog at once (lasts while the program runs).
     static bool openDialogAfterBarcode;

@@ -8,6 +8,7 @@
 #include "platform/msgbox.h"
 #include "purchasing/cgjh_goods_add.h"
 #include "sales/spxs_sele.h"
+#include "sales/spxspending.h"
 #include "shell/commands.h"
 
 #include <QAction>
@@ -22,8 +23,6 @@ const QString kMoney = QStringLiteral("￥,0.00;￥-,0.00");
 // Scratch rows become lines with their discount rate, their amount as the first amount and
 // their production date.
 const ScratchTransfer kSalesScratch{&kSalesLines, {{"ls_dzl", "ts_dzl"}, {"ls_zhje", "ts_zje"}, {"t_scrq", "t_scrq"}}, false};
-const ScratchTransfer kPendingSalesScratch{
-    &kPendingSalesLines, {{"sh_dzl", "ts_dzl"}, {"sh_zhje", "ts_zje"}, {"t_scrq", "t_scrq"}}, true};
 
 // The goods columns the lists show and search; the line dialog reads the goods itself.
 QString listColumns()

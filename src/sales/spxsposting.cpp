@@ -62,7 +62,7 @@ int postSpxs(const SpxsPosting& bill)
     }
     const Money profit = sold - cost;
 
-    if (!bill.lent)
+    if (!bill.lent && !bill.audit)
         addUserXspl(bill.uSn);
     execSql(QStringLiteral("update jxc_lsxssp set tid=id where gl_djh=?"), byNumber);
     SqlParams header{{QStringLiteral("gl_djh"), bill.djh},
@@ -72,7 +72,9 @@ int postSpxs(const SpxsPosting& bill)
                      {QStringLiteral("ls_yfje"), sold.toDouble()},
                      {QStringLiteral("ls_sfje"), bill.received.toDouble()},
                      {QStringLiteral("u_sn"), bill.uSn},
-                     {QStringLiteral("ls_note"), bill.headerNote.isEmpty() ? bill.note : bill.headerNote},
+                     {QStringLiteral("ls_note"), !bill.headerNote.isEmpty() ? bill.headerNote
+                                                : bill.exchange           ? QStringLiteral("商品换货：") + bill.note
+                                                                          : bill.note},
                      {QStringLiteral("a_name"), bill.op},
                      {QStringLiteral("gl_djh2"), bill.sn2},
                      {QStringLiteral("ls_yhje"), discount.toDouble()},
@@ -95,7 +97,9 @@ int postSpxs(const SpxsPosting& bill)
     const bool till = bill.till.has_value();
     addCashEntry({.date = bill.date,
                   .djh = bill.djh,
-                  .kind = till ? QStringLiteral("前台销售") : QStringLiteral("商品销售"),
+                  .kind = till            ? QStringLiteral("前台销售")
+                          : bill.exchange ? QStringLiteral("销售换货")
+                                          : QStringLiteral("商品销售"),
                   .amount = bill.received,
                   .handlerName = bill.uName,
                   .partnerName = bill.khName,
@@ -111,9 +115,11 @@ int postSpxs(const SpxsPosting& bill)
                     .date = bill.date,
                     .djh = bill.djh,
                     .djlx = QStringLiteral("XS"),
-                    .djtxt = till          ? QStringLiteral("POS销售单")
-                             : bill.lent ? QStringLiteral("借货转销售")
-                                         : QStringLiteral("商品销售单"),
+                    .djtxt = till            ? QStringLiteral("POS销售单")
+                             : bill.lent     ? QStringLiteral("借货转销售")
+                             : bill.exchange ? QStringLiteral("销售换货单")
+                             : bill.audit    ? QStringLiteral("商品销售单审核")
+                                             : QStringLiteral("商品销售单"),
                     .account = bill.account,
                     .handlerSn = bill.uSn,
                     .note = till ? bill.till->ledgerNote : bill.note,
@@ -150,19 +156,29 @@ int postSpxs(const SpxsPosting& bill)
     addGoodsJournalRows(kSalesLines, journal);
     addDailyMovement(kSalesLines, bill.djh, bill.date, "t_xs", bill.op);
 
+    int goodsLines = 0;
     for (int r = 0; r < lines.rowCount(); ++r) {
+        const bool discountItem = lines.text(r, 0) == QLatin1String("00000000");
+        if (!discountItem)
+            ++goodsLines;
         if (bill.lent)
             sellLentGoods(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
-        else
+        else if (!(bill.audit && discountItem))
             sellFromStock(bill.ckSn, lines.text(r, 0), Money::fromText(lines.text(r, 1)));
     }
     if (!bill.lent)
         subTkcByDoc(QLatin1String(kSalesLines.rowTable), bill.djh, bill.ckSn);
-    const QString logKind = till        ? QStringLiteral("增加POS销售单")
-                            : bill.lent ? QStringLiteral("借货转销售")
-                                        : QStringLiteral("增加销售单");
-    writeLog(logKind + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
-             QStringLiteral("种商品"));
+    if (bill.audit) {
+        writeLog(QStringLiteral("销售单") + bill.djh + QStringLiteral("通过审核，共") + QString::number(goodsLines) +
+                 QStringLiteral("种商品"));
+    } else {
+        const QString logKind = till            ? QStringLiteral("增加POS销售单")
+                                : bill.lent     ? QStringLiteral("借货转销售")
+                                : bill.exchange ? QStringLiteral("增加换货销售单")
+                                                : QStringLiteral("增加销售单");
+        writeLog(logKind + bill.djh + QStringLiteral("，共") + QString::number(lines.rowCount()) +
+                 QStringLiteral("种商品"));
+    }
     tx.commit();
     return lines.rowCount();
 }

@@ -58,6 +58,14 @@ struct SpxsPosting {
     // and the log name the conversion.
     bool lent = false;
     QString headerNote{};  // the header's note when not empty (else `note`)
+    // An exchange: goods coming back stand as negative lines beside the goods going out, and
+    // their signs do the netting. The header's note reads "商品换货：" + note, the cash row
+    // "销售换货", the ledger "销售换货单" and the log "增加换货销售单…".
+    bool exchange = false;
+    // The audit of a pending bill: the handler was counted when it was held, the ledger reads
+    // "商品销售单审核", the discount goods moves no stock and the log reads
+    // "销售单" + number + "通过审核…" (counting the goods lines).
+    bool audit = false;
 };
 
 // Posts the bill in one Transaction and returns its number of lines. Throws DbError, with

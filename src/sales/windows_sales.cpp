@@ -23,6 +23,7 @@ void registerSalesWindows()
     registerSalesBillDialogs();
     registerSalesBill();
     registerCustomerReturn();
+    registerExchange();
     registerSalesStatistics();
     registerLending();
 }

@@ -181,7 +181,8 @@ BillPrint bsbyPrint(BsbyKind kind, const QString& djh, const QString& date, cons
                           {QStringLiteral("ckName"), ckName},
                           {QStringLiteral("uName"), uName},
                           {QStringLiteral("dNote"), note.trimmed()}},
-            .linesSql = bsbyDocumentLinesSql(kind, djh)};
+            .linesSql = bsbyDocumentLinesSql(kind, djh),
+            .layout = {}};
 }
 
 TF_Bsby::TF_Bsby(QWidget* parent) : TF_BillWindow(kindOf(BsbyKind::Loss), parent)

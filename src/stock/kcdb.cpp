@@ -142,7 +142,8 @@ BillPrint kcdbPrint(const QString& djh, const QString& date, const QString& uNam
                                        "jxc_dbsp a,jxc_goods b,jxc_cm c,jxc_color d,jxc_dbspmx e where a.g_sn=b.g_sn "
                                        "and a.gl_djh=e.gl_djh and a.id=e.tid and e.cm_sn=c.cm_sn and "
                                        "e.color_sn=d.color_sn and a.gl_djh='%1' order by a.id,e.id")
-                            .arg(sqlLit(djh))};
+                            .arg(sqlLit(djh)),
+            .layout = {}};
 }
 
 TF_Kcdb::TF_Kcdb(QWidget* parent) : TF_BillWindow(transferKind(), parent)

@@ -335,6 +335,23 @@ SaleBuilder& SaleBuilder::plainLine(const QString& gSn, double price, double qty
     return *this;
 }
 
+SaleBuilder& SaleBuilder::backLine(const QString& gSn, double price, std::initializer_list<VariantQty> rows, double rate)
+{
+    WorkingLine l = variantLine(gSn, price, rows);
+    for (SizeColorQty& r : l.rows)
+        r.qty = -r.qty;
+    l.rate = Money::fromDouble(rate);
+    m_lines.append(writeLine(kSalesLines, m_bill.djh, l));
+    m_bill.exchange = true;
+    return *this;
+}
+
+SaleBuilder& SaleBuilder::exchange()
+{
+    m_bill.exchange = true;
+    return *this;
+}
+
 SaleBuilder& SaleBuilder::date(const QString& date)
 {
     const QString to = getMaxDjhByDate(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"), date);

@@ -81,6 +81,11 @@ public:
     SaleBuilder& line(const QString& gSn, double price, std::initializer_list<VariantQty> rows, double rate = 1);
     // A line without size and colour rows (as the barcode box adds them).
     SaleBuilder& plainLine(const QString& gSn, double price, double qty);
+    // Goods coming back in an exchange: a line with negative quantities, as the exchange's
+    // goods-back picker writes it; post() then posts the bill as an exchange.
+    SaleBuilder& backLine(const QString& gSn, double price, std::initializer_list<VariantQty> rows, double rate = 1);
+    // Posts the bill as an exchange (also without goods coming back).
+    SaleBuilder& exchange();
     // Moves the bill to that day's next number, as a change of the bill date does.
     SaleBuilder& date(const QString& date);
     SaleBuilder& received(double amount);  // default: the amount due
