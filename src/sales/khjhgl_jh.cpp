@@ -87,7 +87,7 @@ PartnerPanel::Config lendingCustomerPanel(bool canModify)
 BillPrint khjhPrint(const QString& djh, const QString& khSn, const QString& khName, const QString& ckName,
                     const QString& date, const QString& note, const QString& uName)
 {
-    BillPrint p{.templateFile = QStringLiteral("khjh.fr3"), .variables = {}, .linesSql = {}};
+    BillPrint p{.templateFile = QStringLiteral("khjh.fr3"), .variables = {}, .linesSql = {}, .layout = {}};
     p.variables << BillVariable{QStringLiteral("khName"), khName.trimmed()};
     p.variables << partnerContactVariables(true, partnerCardRow(true, khSn));
     p.variables << BillVariable{QStringLiteral("ckName"), ckName} << BillVariable{QStringLiteral("jhDate"), date}
