@@ -23,17 +23,6 @@ SqlParams p(std::initializer_list<QString> values)
     return out;
 }
 
-QDateTime offerMoment(const QString& text)
-{
-    const QString t = text.trimmed();
-    for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd H:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"}) {
-        const QDateTime d = QDateTime::fromString(t, QString::fromLatin1(format));
-        if (d.isValid())
-            return d;
-    }
-    return {};
-}
-
 bool isOn(const QString& v) { return settingOn(v) && !v.isEmpty(); }
 
 struct GoodsPrice {
@@ -77,10 +66,11 @@ bool offerInForce(const QString& gSn)
         return false;
     if (!isOn(rs.text(0, 1)))
         return true;
-    const QDateTime from = offerMoment(rs.text(0, 2));
-    const QDateTime to = offerMoment(rs.text(0, 3));
-    const QDateTime now = Clock::now();
-    return from.isValid() && to.isValid() && from <= now && now <= to;
+    // The period is stored as "yyyy-MM-dd HH:mm:ss", which orders as text.
+    const QString now = dateTimeText(Clock::now());
+    const QString from = rs.text(0, 2).trimmed();
+    const QString to = rs.text(0, 3).trimmed();
+    return !from.isEmpty() && !to.isEmpty() && from <= now && now <= to;
 }
 
 qint64 addPickedLine(const QString& number, const QString& gSn, const QString& sizeName, const QString& colorName,
